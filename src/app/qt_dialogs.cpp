@@ -1,0 +1,84 @@
+#include "app/qt_dialogs.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QStringList>
+
+#include "app/colorref.h"
+
+namespace tv {
+
+QString toQtFileFilter(const QString& filter) {
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList entries;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts[i + 1];
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        // A description that already shows its patterns keeps them; Qt reads the
+        // patterns from the last parentheses.
+        entries << (parts[i].contains(QLatin1Char('('))
+                        ? parts[i]
+                        : QStringLiteral("%1 (%2)").arg(parts[i], patterns));
+    }
+    return entries.join(QStringLiteral(";;"));
+}
+
+MsgResult QtDialogs::message(const QString& text, const QString& caption, MsgIcon icon,
+                             MsgButtons buttons) {
+    QMessageBox box(owner_);
+    box.setWindowTitle(caption);
+    box.setText(text);
+    switch (icon) {
+        case MsgIcon::Error: box.setIcon(QMessageBox::Critical); break;
+        case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
+        case MsgIcon::Warning: box.setIcon(QMessageBox::Warning); break;
+    }
+    switch (buttons) {
+        case MsgButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
+        case MsgButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+        case MsgButtons::YesNoCancel:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+            break;
+        case MsgButtons::RetryCancel:
+            box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);
+            break;
+    }
+    switch (box.exec()) {
+        case QMessageBox::Yes: return MsgResult::Yes;
+        case QMessageBox::No: return MsgResult::No;
+        case QMessageBox::Retry: return MsgResult::Retry;
+        case QMessageBox::Ok: return MsgResult::Ok;
+        default: return MsgResult::Cancel;
+    }
+}
+
+std::optional<uint32_t> QtDialogs::chooseColor(uint32_t initial) {
+    const QColor chosen = QColorDialog::getColor(colorFromRef(initial), owner_);
+    if (!chosen.isValid()) {
+        return std::nullopt;
+    }
+    return colorRefFrom(chosen);
+}
+
+std::optional<QString> QtDialogs::saveFileName(const QString& preset, const QString& filter) {
+    const QString name = QFileDialog::getSaveFileName(owner_, QString(), preset,
+                                                      toQtFileFilter(filter));
+    if (name.isEmpty()) {
+        return std::nullopt;
+    }
+    return name;
+}
+
+std::optional<QString> QtDialogs::openFileName(const QString& preset, const QString& filter) {
+    // The open dialog accepts a name that does not exist; the open command reports it.
+    QFileDialog dialog(owner_, QString(), preset, toQtFileFilter(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
+}  // namespace tv

@@ -1,0 +1,28 @@
+// Real modal windows for the Dialogs interface, owned by a parent window.
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "app/dialogs.h"
+
+namespace tv {
+
+class QtDialogs final : public Dialogs {
+public:
+    explicit QtDialogs(QWidget* owner) : owner_(owner) {}
+
+    MsgResult message(const QString& text, const QString& caption, MsgIcon icon,
+                      MsgButtons buttons) override;
+    std::optional<uint32_t> chooseColor(uint32_t initial) override;
+    std::optional<QString> saveFileName(const QString& preset, const QString& filter) override;
+    std::optional<QString> openFileName(const QString& preset, const QString& filter) override;
+
+private:
+    QPointer<QWidget> owner_;
+};
+
+// "Text|*.a|Other|*.*" -> "Text (*.a);;Other (*.*)", the form Qt's file dialogs take.
+QString toQtFileFilter(const QString& filter);
+
+}  // namespace tv

@@ -1,0 +1,42 @@
+// A Dialogs implementation for tests: answers come from queues the test fills, and
+// every window that would have been shown is recorded. An unexpected window fails
+// the test instead of blocking it.
+#pragma once
+
+#include <deque>
+#include <optional>
+#include <vector>
+
+#include "app/dialogs.h"
+
+namespace tv::test {
+
+struct ShownMessage {
+    QString text;
+    QString caption;
+    MsgIcon icon;
+    MsgButtons buttons;
+};
+
+class ScriptedDialogs final : public Dialogs {
+public:
+    std::deque<MsgResult> message_answers;
+    std::deque<std::optional<uint32_t>> color_answers;
+    std::deque<std::optional<QString>> file_answers;
+
+    std::vector<ShownMessage> messages;
+    std::vector<uint32_t> color_requests;
+    std::vector<QString> file_presets;
+    std::vector<QString> file_filters;
+
+    MsgResult message(const QString& text, const QString& caption, MsgIcon icon,
+                      MsgButtons buttons) override;
+    std::optional<uint32_t> chooseColor(uint32_t initial) override;
+    std::optional<QString> saveFileName(const QString& preset, const QString& filter) override;
+    std::optional<QString> openFileName(const QString& preset, const QString& filter) override;
+
+private:
+    std::optional<QString> nextFile(const QString& preset, const QString& filter);
+};
+
+}  // namespace tv::test
