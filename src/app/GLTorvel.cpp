@@ -1,0 +1,16 @@
+// The program entry: creates the windows in their fixed order, runs the main window's
+// start-up routine and enters the event loop. No command-line argument is read.
+#include <QApplication>
+
+#include "app/fomenu.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("torvelle"));
+    QApplication::setDesktopFileName(QStringLiteral("torvelle"));
+
+    tv::Tform_fomenu form_fomenu;
+    form_fomenu.Startup();
+    form_fomenu.show();
+    return QApplication::exec();
+}

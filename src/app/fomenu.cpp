@@ -1,0 +1,270 @@
+#include "app/fomenu.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QDir>
+#include <QEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTimer>
+#include <QToolButton>
+
+#include "app/control_bar.h"
+#include "app/glyphs.h"
+#include "app/qt_dialogs.h"
+
+namespace tv {
+
+namespace {
+
+constexpr int kButtonWidth = 23;
+constexpr int kButtonHeight = 22;
+constexpr int kLowerRow = 26;
+const QString kApplicationTitle = QStringLiteral("OpenGL Torvelle");
+
+QToolButton* speedButton(QWidget* parent, int x, int y, Glyph glyph, bool checkable) {
+    auto* button = new QToolButton(parent);
+    button->setGeometry(x, y, kButtonWidth, kButtonHeight);
+    button->setAutoRaise(true);
+    button->setCheckable(checkable);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setIcon(makeGlyph(glyph));
+    return button;
+}
+
+// A colour button shows its colour as the colour of its bold letter.
+QToolButton* letterButton(QWidget* parent, int x, int y, const QString& letter) {
+    auto* button = new QToolButton(parent);
+    button->setGeometry(x, y, kButtonWidth, kButtonHeight);
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setText(letter);
+    QFont font(QStringLiteral("Monospace"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setPixelSize(12);
+    font.setBold(true);
+    button->setFont(font);
+    return button;
+}
+
+void exclusivePair(QObject* owner, QToolButton* a, QToolButton* b) {
+    auto* group = new QButtonGroup(owner);
+    group->setExclusive(true);
+    group->addButton(a);
+    group->addButton(b);
+}
+
+}  // namespace
+
+Tform_fomenu::Tform_fomenu(QWidget* parent)
+    : QMainWindow(parent), dialogs_(std::make_unique<QtDialogs>(this)) {
+    FormCreate();
+}
+
+Tform_fomenu::~Tform_fomenu() = default;
+
+void Tform_fomenu::setDialogs(std::unique_ptr<Dialogs> dialogs) { dialogs_ = std::move(dialogs); }
+
+void Tform_fomenu::FormCreate() {
+    setWindowTitle(kApplicationTitle);
+    QFont small_font = font();
+    small_font.setPointSize(8);
+    setFont(small_font);
+    setDockOptions(QMainWindow::AnimatedDocks);
+    resize(640, 422);
+
+    ControlBar1 = new ControlBar(this, 56);
+    setMenuWidget(ControlBar1);
+    buildFileBand();
+    buildEditorBand();
+    build3dBand();
+    buildClientArea();
+    buildStatusBar();
+
+    untitled = true;
+    lang_dir = QDir::currentPath();
+    if (!lang_dir.endsWith(QLatin1Char('/'))) {
+        lang_dir += QLatin1Char('/');
+    }
+    frames = FrameCounters{};
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.x() + area.width() / 2 - width() / 2, area.y() + area.height() / 2 - height() / 2);
+    }
+
+    profile = ProfileModel{};
+    profile_buffer = QImage(gc2d->size(), QImage::Format_RGB32);
+
+    Timer = new QTimer(this);
+    Timer->setInterval(1000);
+    connectHandlers();
+    Timer->start();
+    setMinimumSize(560, 300);
+}
+
+void Tform_fomenu::buildFileBand() {
+    panel_file = new Band(ControlBar1, QSize(297, kButtonHeight));
+    QWidget* band = panel_file->content();
+    g_uj = speedButton(band, 0, 0, Glyph::New, false);
+    g_megnyit = speedButton(band, 24, 0, Glyph::Open, false);
+    g_ment = speedButton(band, 48, 0, Glyph::Save, false);
+    g_mentmaskent = speedButton(band, 72, 0, Glyph::SaveAs, false);
+    l_lang = new QLabel(QStringLiteral("Language:"), band);
+    l_lang->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    l_lang->setGeometry(96, 0, 59, kButtonHeight);
+    list_lang = new QComboBox(band);
+    list_lang->setGeometry(160, 0, 73, kButtonHeight);
+    list_lang->setEditable(false);
+    g_nevjegy = speedButton(band, 240, 0, Glyph::About, false);
+    g_kilep = speedButton(band, 264, 0, Glyph::Exit, false);
+}
+
+void Tform_fomenu::buildEditorBand() {
+    panel_2d = new Band(ControlBar1, QSize(297, kButtonHeight));
+    QWidget* band = panel_2d->content();
+    g_folytonos = speedButton(band, 0, 0, Glyph::Continuous, true);
+    g_kulon = speedButton(band, 24, 0, Glyph::Separate, true);
+    g_ford = speedButton(band, 56, 0, Glyph::Flip, true);
+    g_torol = speedButton(band, 88, 0, Glyph::Delete, false);
+    g_x = speedButton(band, 120, 0, Glyph::AxisX, true);
+    g_y = speedButton(band, 144, 0, Glyph::AxisY, true);
+    g_racs = speedButton(band, 176, 0, Glyph::Grid, true);
+    g_surubb = speedButton(band, 208, 0, Glyph::Denser, false);
+    g_ritkabb = speedButton(band, 232, 0, Glyph::Sparser, false);
+    g_igazit = speedButton(band, 264, 0, Glyph::Snap, true);
+    exclusivePair(this, g_folytonos, g_kulon);
+    exclusivePair(this, g_x, g_y);
+    g_folytonos->setChecked(true);
+    g_y->setChecked(true);
+    g_igazit->setChecked(true);
+    g_igazit->setEnabled(false);
+    g_surubb->setEnabled(false);
+    g_ritkabb->setEnabled(false);
+}
+
+void Tform_fomenu::build3dBand() {
+    panel_3d = new Band(ControlBar1, QSize(220, 48));
+    QWidget* band = panel_3d->content();
+    list_tip = new QComboBox(band);
+    list_tip->setGeometry(0, 0, 105, kButtonHeight);
+    list_tip->setEditable(false);
+    g_zoom = speedButton(band, 112, 0, Glyph::Zoom, true);
+    g_mozg = speedButton(band, 136, 0, Glyph::Move, true);
+    g_forg = speedButton(band, 160, 0, Glyph::Rotate, true);
+    auto* separator = new QFrame(band);
+    separator->setFrameShape(QFrame::VLine);
+    separator->setFrameShadow(QFrame::Sunken);
+    separator->setGeometry(187, 2, 2, 44);
+    g_tengely = speedButton(band, 193, 0, Glyph::Axes, true);
+
+    g_hatter = letterButton(band, 0, kLowerRow, QStringLiteral("H"));
+    g_obj = letterButton(band, 24, kLowerRow, QStringLiteral("O"));
+    setObjectButtonColor(0xFF8000);
+    g_hatter->setStyleSheet(QStringLiteral("color: #000000"));
+    szog = new QSpinBox(band);
+    szog->setGeometry(56, kLowerRow, 49, kButtonHeight);
+    szog->setRange(3, 999);
+    szog->setValue(7);
+    szog->findChild<QLineEdit*>()->setMaxLength(3);
+    g_anyag = speedButton(band, 112, kLowerRow, Glyph::Material, true);
+    g_feny = speedButton(band, 136, kLowerRow, Glyph::Light, true);
+    g_alap = speedButton(band, 160, kLowerRow, Glyph::Reset, false);
+    g_norm = speedButton(band, 193, kLowerRow, Glyph::Normals, true);
+}
+
+void Tform_fomenu::buildClientArea() {
+    auto* client = new QWidget(this);
+    setCentralWidget(client);
+    client->installEventFilter(this);
+
+    panel_edit = new QFrame(client);
+    panel_edit->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel_edit->setLineWidth(1);
+    panel_edit->setAutoFillBackground(true);
+    QPalette silver = panel_edit->palette();
+    silver.setColor(QPalette::Window, QColor(192, 192, 192));
+    panel_edit->setPalette(silver);
+    gc2d = new ProfileSurface(*this, panel_edit);
+
+    panel_view = new QFrame(client);
+    panel_view->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel_view->setAutoFillBackground(true);
+    QPalette black = panel_view->palette();
+    black.setColor(QPalette::Window, Qt::black);
+    panel_view->setPalette(black);
+}
+
+void Tform_fomenu::buildStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setSizeGripEnabled(true);
+    const std::array<int, 4> widths = {400, 50, 60, 50};
+    for (size_t i = 0; i < status_panels.size(); ++i) {
+        auto* panel = new QLabel(bar);
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        panel->setFixedWidth(widths[i]);
+        bar->addWidget(panel);
+        status_panels[i] = panel;
+    }
+}
+
+void Tform_fomenu::connectHandlers() {
+    connect(Timer, &QTimer::timeout, this, &Tform_fomenu::TimerTimer);
+    connect(g_kilep, &QToolButton::clicked, this, &QWidget::close);
+    connect(g_folytonos, &QToolButton::clicked, this, &Tform_fomenu::g_folytonosClick);
+    connect(g_kulon, &QToolButton::clicked, this, &Tform_fomenu::g_folytonosClick);
+    connect(g_torol, &QToolButton::clicked, this, &Tform_fomenu::g_torolClick);
+    connect(g_x, &QToolButton::clicked, this, [this] { g_xClick(g_x); });
+    connect(g_y, &QToolButton::clicked, this, [this] { g_xClick(g_y); });
+    connect(g_racs, &QToolButton::clicked, this, &Tform_fomenu::g_racsClick);
+    connect(g_surubb, &QToolButton::clicked, this, &Tform_fomenu::g_surubbClick);
+    connect(g_ritkabb, &QToolButton::clicked, this, &Tform_fomenu::g_ritkabbClick);
+}
+
+void Tform_fomenu::Startup() {
+    assignDefaultTexts(ui_texts);
+    updateCaption();
+}
+
+bool Tform_fomenu::event(QEvent* event) {
+    // The hint of the control under the mouse goes to the first status panel instead of
+    // the status bar's temporary message, which would hide the other panels.
+    if (event->type() == QEvent::StatusTip) {
+        StatusHint(static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+bool Tform_fomenu::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == centralWidget() && event->type() == QEvent::Resize) {
+        FormResize();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Tform_fomenu::FormResize() {
+    layout_changed = true;
+    const QWidget* client = centralWidget();
+    const int w = client->width();
+    const int h = client->height();
+    panel_edit->setGeometry(0, 0, w / 2, h);
+    panel_view->setGeometry(w / 2, 0, w - w / 2, h);
+    gc2d->setGeometry(panel_edit->contentsRect());
+
+    panel_file->placeContentAt(QPoint(11, 2));
+    panel_2d->placeContentAt(QPoint(11, 28));
+    // The 3D band stands over the 3D view, but never over the file band.
+    const int right_of_file_band = 11 + 297 + Band::kGripWidth + 4;
+    panel_3d->placeContentAt(QPoint(std::max(panel_view->x() + 10, right_of_file_band), 2));
+
+    status_panels[0]->setFixedWidth(std::max(0, width() - 200));
+}
+
+}  // namespace tv

@@ -1,0 +1,154 @@
+// The main window: the control bars with the document, editor and 3D-view buttons,
+// the drawing surface on the left, the 3D view on the right and the status bar. It
+// owns everything the program keeps: the profile, the scene state, the texts.
+#pragma once
+
+#include <QMainWindow>
+#include <QImage>
+#include <array>
+#include <memory>
+
+#include "app/dialogs.h"
+#include "lang/text_table.h"
+#include "profile/profile_model.h"
+#include "profile/profile_surface.h"
+#include "toolwin/tool_host.h"
+#include "view3d/frame_counters.h"
+#include "view3d/scene_state.h"
+
+class QComboBox;
+class QFrame;
+class QLabel;
+class QSpinBox;
+class QTimer;
+class QToolButton;
+
+namespace tv {
+
+class Band;
+class ControlBar;
+
+class Tform_fomenu final : public QMainWindow, public ProfileSurfaceOwner, public ToolHost {
+    Q_OBJECT
+public:
+    explicit Tform_fomenu(QWidget* parent = nullptr);
+    ~Tform_fomenu() override;
+
+    // The main window's start-up routine, run once after all windows exist.
+    void Startup();
+
+    // Modal windows go through this; tests replace it with a scripted one.
+    void setDialogs(std::unique_ptr<Dialogs> dialogs);
+
+    // Modified state and caption.
+    bool IsModified() const;
+    void SetModified(bool flag) override;
+    void updateCaption();
+
+    // Settings held by controls.
+    Axis axis() const;
+    bool separateMode() const;
+    bool snapping() const;
+    int displayMode() const override;
+    int segments() const;
+
+    // ToolHost.
+    TSceneState& scene() override { return scene_state; }
+    Dialogs& dialogs() override { return *dialogs_; }
+    void setObjectButtonColor(uint32_t color) override;
+    void toolWindowClosed(ToolWindowId id) override;
+
+    // Window events.
+    void FormResize();
+    void TimerTimer();
+    void StatusHint(const QString& hint);
+
+    // Profile canvas and editing.
+    void gc2dPaint();
+    void gc2dMouseDown(Qt::MouseButton button, int x, int y) override;
+    void gc2dMouseMove(int x, int y) override;
+    void gc2dMouseUp(Qt::MouseButton button, int x, int y) override;
+    const QImage& profilePicture() override;
+    void g_folytonosClick();
+    void g_torolClick();
+    void g_xClick(QToolButton* sender);
+    void g_racsClick();
+    void g_surubbClick();
+    void g_ritkabbClick();
+
+    // Sets the axis buttons without converting the profile (used when a file is loaded).
+    void setAxisButtons(Axis axis);
+
+    // Controls, named as the rest of the program refers to them.
+    ControlBar* ControlBar1 = nullptr;
+    Band* panel_file = nullptr;
+    Band* panel_2d = nullptr;
+    Band* panel_3d = nullptr;
+    QToolButton* g_uj = nullptr;
+    QToolButton* g_megnyit = nullptr;
+    QToolButton* g_ment = nullptr;
+    QToolButton* g_mentmaskent = nullptr;
+    QLabel* l_lang = nullptr;
+    QComboBox* list_lang = nullptr;
+    QToolButton* g_nevjegy = nullptr;
+    QToolButton* g_kilep = nullptr;
+    QToolButton* g_folytonos = nullptr;
+    QToolButton* g_kulon = nullptr;
+    QToolButton* g_ford = nullptr;
+    QToolButton* g_torol = nullptr;
+    QToolButton* g_x = nullptr;
+    QToolButton* g_y = nullptr;
+    QToolButton* g_racs = nullptr;
+    QToolButton* g_surubb = nullptr;
+    QToolButton* g_ritkabb = nullptr;
+    QToolButton* g_igazit = nullptr;
+    QComboBox* list_tip = nullptr;
+    QToolButton* g_zoom = nullptr;
+    QToolButton* g_mozg = nullptr;
+    QToolButton* g_forg = nullptr;
+    QToolButton* g_tengely = nullptr;
+    QToolButton* g_hatter = nullptr;
+    QToolButton* g_obj = nullptr;
+    QSpinBox* szog = nullptr;
+    QToolButton* g_anyag = nullptr;
+    QToolButton* g_feny = nullptr;
+    QToolButton* g_alap = nullptr;
+    QToolButton* g_norm = nullptr;
+    QFrame* panel_edit = nullptr;
+    ProfileSurface* gc2d = nullptr;
+    QFrame* panel_view = nullptr;
+    std::array<QLabel*, 4> status_panels{};
+    QTimer* Timer = nullptr;
+
+    // What the program keeps.
+    ProfileModel profile;
+    TSceneState scene_state;
+    FrameCounters frames;
+    TextTable ui_texts;
+    bool untitled = true;
+    QString file_name;
+    QString lang_dir;
+    bool layout_changed = true;
+    QImage profile_buffer;
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void FormCreate();
+    void buildFileBand();
+    void buildEditorBand();
+    void build3dBand();
+    void buildClientArea();
+    void buildStatusBar();
+    void connectHandlers();
+    void renderProfilePicture();
+    SurfaceSize surfaceSize() const;
+    PixelPos mousePixel(int x, int y) const;
+
+    std::unique_ptr<Dialogs> dialogs_;
+    Axis points_axis_ = Axis::Y;  // the axis the profile's coordinates are read against
+};
+
+}  // namespace tv

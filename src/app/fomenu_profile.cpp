@@ -1,0 +1,145 @@
+// The main window's profile canvas and editing handlers.
+#include <QToolButton>
+
+#include "app/fomenu.h"
+#include "profile/mouse_position.h"
+#include "profile/profile_canvas.h"
+
+namespace tv {
+
+namespace {
+
+constexpr int kSmallestUsableSurface = 10;
+
+}  // namespace
+
+SurfaceSize Tform_fomenu::surfaceSize() const { return SurfaceSize{gc2d->width(), gc2d->height()}; }
+
+PixelPos Tform_fomenu::mousePixel(int x, int y) const {
+    return mousePositionToPixel(x, y, surfaceSize(), SnapSettings{snapping(), profile.grid_step});
+}
+
+void Tform_fomenu::renderProfilePicture() {
+    const SurfaceSize size = surfaceSize();
+    if (layout_changed || profile_buffer.size() != QSize(size.width, size.height)) {
+        profile.relayout(size, axis());
+        profile_buffer = QImage(std::max(1, size.width), std::max(1, size.height),
+                                QImage::Format_RGB32);
+        layout_changed = false;
+    }
+    paintProfileCanvas(profile_buffer, profile, CanvasOptions{g_racs->isChecked(), axis()});
+}
+
+const QImage& Tform_fomenu::profilePicture() {
+    renderProfilePicture();
+    return profile_buffer;
+}
+
+void Tform_fomenu::gc2dPaint() {
+    renderProfilePicture();
+    gc2d->update();
+}
+
+void Tform_fomenu::gc2dMouseDown(Qt::MouseButton button, int x, int y) {
+    if (gc2d->width() < kSmallestUsableSurface || gc2d->height() < kSmallestUsableSurface) {
+        return;
+    }
+    if (button != Qt::LeftButton || profile.full()) {
+        return;
+    }
+    if (layout_changed) {
+        renderProfilePicture();  // the square area must be known before a point is placed
+    }
+    SetModified(true);
+    if (profile.empty()) {
+        profile.next_starts_stroke = true;
+    }
+    profile.dragging = true;
+    profile.append(mousePixel(x, y), gc2d->height(), axis(), g_ford->isChecked());
+    gc2dPaint();
+}
+
+void Tform_fomenu::gc2dMouseMove(int x, int y) {
+    if (!profile.dragging || profile.empty()) {
+        return;
+    }
+    const PixelPos pixel = mousePixel(x, y);
+    if (pixel == profile.point_pixels[profile.point_count - 1]) {
+        return;
+    }
+    profile.moveLast(pixel, gc2d->height(), axis());
+    gc2dPaint();
+}
+
+void Tform_fomenu::gc2dMouseUp(Qt::MouseButton /*button*/, int x, int y) {
+    if (!profile.dragging) {
+        return;
+    }
+    profile.next_starts_stroke = separateMode() ? !profile.next_starts_stroke : false;
+    profile.dragging = false;
+    if (!profile.empty()) {
+        profile.moveLast(mousePixel(x, y), gc2d->height(), axis());
+        const int last = profile.point_count - 1;
+        if (last > 0 && profile.point_pixels[last] == profile.point_pixels[last - 1]) {
+            profile.point_count -= 1;
+        }
+    }
+    gc2dPaint();
+}
+
+void Tform_fomenu::g_folytonosClick() {
+    if (profile.empty()) {
+        return;
+    }
+    profile.startNewStroke();
+    gc2dPaint();
+}
+
+void Tform_fomenu::g_torolClick() {
+    SetModified(true);
+    if (profile.empty()) {
+        return;
+    }
+    profile.removeLast(separateMode());
+    gc2dPaint();
+}
+
+void Tform_fomenu::g_xClick(QToolButton* /*sender*/) {
+    const Axis chosen = axis();
+    if (chosen == points_axis_) {
+        return;
+    }
+    profile.convertAxis(chosen);
+    points_axis_ = chosen;
+    SetModified(true);
+    gc2dPaint();
+}
+
+void Tform_fomenu::setAxisButtons(Axis to) {
+    (to == Axis::X ? g_x : g_y)->setChecked(true);
+    points_axis_ = to;
+}
+
+void Tform_fomenu::g_racsClick() {
+    const bool grid = g_racs->isChecked();
+    g_igazit->setEnabled(grid);
+    g_surubb->setEnabled(grid);
+    g_ritkabb->setEnabled(grid);
+    gc2dPaint();
+}
+
+void Tform_fomenu::g_surubbClick() {
+    if (g_racs->isChecked() && profile.grid_step > 5) {
+        profile.grid_step /= 2;
+        gc2dPaint();
+    }
+}
+
+void Tform_fomenu::g_ritkabbClick() {
+    if (g_racs->isChecked() && profile.grid_step < 40) {
+        profile.grid_step *= 2;
+        gc2dPaint();
+    }
+}
+
+}  // namespace tv

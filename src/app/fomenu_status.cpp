@@ -1,0 +1,83 @@
+// The main window's status bar, frame-rate timer, modified state and caption.
+#include <QLabel>
+#include <algorithm>
+#include <QSpinBox>
+#include <QComboBox>
+#include <QToolButton>
+
+#include "app/frame_rate.h"
+#include "app/fomenu.h"
+
+namespace tv {
+
+namespace {
+
+QString text(const TextTable& texts, int index) { return QString::fromStdString(texts[index]); }
+
+// A panel keeps its layout width but grows when its text would not fit.
+void showInPanel(QLabel* panel, int layout_width, const QString& shown) {
+    panel->setText(shown);
+    const int needed = panel->fontMetrics().horizontalAdvance(shown) + 2 * panel->frameWidth() + 6;
+    panel->setFixedWidth(std::max(layout_width, needed));
+}
+
+}  // namespace
+
+void Tform_fomenu::TimerTimer() {
+    if (frameRateTick(frames)) {
+        showInPanel(status_panels[1], 50,
+                    QStringLiteral("%1 %2").arg(frames.fps_average).arg(text(ui_texts, kTextFps)));
+    }
+    showInPanel(status_panels[3], 50,
+                QStringLiteral("%1 %2").arg(profile.point_count).arg(text(ui_texts, kTextPoints)));
+}
+
+void Tform_fomenu::StatusHint(const QString& hint) { status_panels[0]->setText(hint); }
+
+bool Tform_fomenu::IsModified() const { return !status_panels[2]->text().isEmpty(); }
+
+void Tform_fomenu::SetModified(bool flag) {
+    status_panels[2]->setText(flag ? text(ui_texts, kTextModified) : QString());
+}
+
+void Tform_fomenu::updateCaption() {
+    const QString name = untitled ? text(ui_texts, kTextUntitled) : file_name;
+    setWindowTitle(QStringLiteral("OpenGL Torvelle [%1]").arg(name));
+}
+
+Axis Tform_fomenu::axis() const { return g_x->isChecked() ? Axis::X : Axis::Y; }
+
+bool Tform_fomenu::separateMode() const { return g_kulon->isChecked(); }
+
+bool Tform_fomenu::snapping() const { return g_racs->isChecked() && g_igazit->isChecked(); }
+
+int Tform_fomenu::displayMode() const { return list_tip->currentIndex(); }
+
+int Tform_fomenu::segments() const {
+    // While the user types, the text counts as it stands; a text that is not an
+    // integer counts as 3.
+    bool ok = false;
+    const int typed = szog->cleanText().toInt(&ok);
+    return ok ? typed : 3;
+}
+
+void Tform_fomenu::setObjectButtonColor(uint32_t color) {
+    g_obj->setStyleSheet(QStringLiteral("color: #%1%2%3")
+                             .arg(color & 0xFF, 2, 16, QLatin1Char('0'))
+                             .arg((color >> 8) & 0xFF, 2, 16, QLatin1Char('0'))
+                             .arg((color >> 16) & 0xFF, 2, 16, QLatin1Char('0')));
+}
+
+void Tform_fomenu::toolWindowClosed(ToolWindowId id) {
+    QToolButton* button = nullptr;
+    switch (id) {
+        case ToolWindowId::Zoom: button = g_zoom; break;
+        case ToolWindowId::Move: button = g_mozg; break;
+        case ToolWindowId::Rotate: button = g_forg; break;
+        case ToolWindowId::Light: button = g_feny; break;
+        case ToolWindowId::Material: button = g_anyag; break;
+    }
+    button->setChecked(false);
+}
+
+}  // namespace tv
