@@ -1,0 +1,55 @@
+// What a language file changes besides the text table: captions, hints and list items
+// of the controls named by the component table. The window code implements it on the
+// real widgets; LanguageModel keeps the same texts in plain arrays for tests and fuzzers.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "lang/component_table.h"
+
+namespace tv {
+
+// Each call names a slot whose control is of the kind the call needs (the applying
+// code has checked it against the component table).
+class LanguageTarget {
+  public:
+    virtual ~LanguageTarget() = default;
+
+    // Removes every item of the drop-down list in `slot`.
+    virtual void clearItems(int slot) = 0;
+    // Appends an item at the end of the drop-down list in `slot`.
+    virtual void appendItem(int slot, const std::string& item) = 0;
+    // Caption of a label, window, speed button, radio button or check box.
+    virtual void setCaption(int slot, const std::string& caption) = 0;
+    // Hint ("short|long") of a speed button, list, spin edit, track bar, radio button
+    // or check box.
+    virtual void setHint(int slot, const std::string& hint) = 0;
+};
+
+// The texts a language has given each slot; nothing where no file has set one.
+struct SlotTexts {
+    std::optional<std::string> caption;
+    std::optional<std::string> hint;
+    std::vector<std::string> items;
+};
+
+class LanguageModel final : public LanguageTarget {
+  public:
+    std::array<SlotTexts, kSlotCount> slots;
+
+    void clearItems(int slot) override { slots[static_cast<size_t>(slot)].items.clear(); }
+    void appendItem(int slot, const std::string& item) override {
+        slots[static_cast<size_t>(slot)].items.push_back(item);
+    }
+    void setCaption(int slot, const std::string& caption) override {
+        slots[static_cast<size_t>(slot)].caption = caption;
+    }
+    void setHint(int slot, const std::string& hint) override {
+        slots[static_cast<size_t>(slot)].hint = hint;
+    }
+};
+
+}  // namespace tv

@@ -1,0 +1,26 @@
+// The settings file "GLTorvel.ini" of the start directory: lines "LANGUAGE=name" name
+// the preferred language; empty lines and ";" comments are skipped; anything else is
+// an error.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tv {
+
+inline constexpr std::string_view kSettingsFileName = "GLTorvel.ini";
+// How warnings about the settings file name it.
+inline constexpr std::string_view kSettingsWarningName = "GLTorvel";
+
+struct SettingsLine {
+    enum class Kind { Skip, Language, Error };
+    Kind kind = Kind::Skip;
+    std::string language;  // for Language: the value, upper-cased by the Hungarian rule
+};
+
+// `trimmed` is a decoded line already passed through trimControls. The key is matched
+// without regard to case and must be followed by "=" at once; blanks after the "="
+// belong to the value.
+SettingsLine parseSettingsLine(std::string_view trimmed);
+
+}  // namespace tv

@@ -1,0 +1,99 @@
+#include "lang/start_language.h"
+
+#include "lang/format_text.h"
+#include "lang/settings_file.h"
+#include "lang/text_lines.h"
+
+// TORVELLE_LANG_INSTALL_DIR comes from the build: the folder that installing fills.
+
+namespace tv {
+
+int applySettingsFile(std::string_view settings_bytes, const std::string& lang_dir,
+                      const std::vector<LanguageEntry>& languages, const TextTable& texts,
+                      const StartLanguageCalls& calls) {
+    int applied = -1;
+    LineReader reader(settings_bytes);
+    std::string_view raw;
+    while (reader.next(raw)) {
+        const std::string_view line = trimControls(raw);
+        const SettingsLine parsed = parseSettingsLine(line);
+        const int row = reader.row();
+        if (parsed.kind == SettingsLine::Kind::Error) {
+            std::string text = rowErrorHead(texts, kSettingsWarningName, row);
+            text.push_back(kWarningLineBreak);
+            text.append(line);
+            calls.warn({row, std::move(text)});
+        } else if (parsed.kind == SettingsLine::Kind::Language) {
+            if (!findLanguageFile(lang_dir, parsed.language)) {
+                std::string text = rowErrorHead(texts, kSettingsWarningName, row);
+                text.push_back(kWarningLineBreak);
+                text.append(formatText(texts[kTextLanguageMissing], {parsed.language}));
+                calls.warn({row, std::move(text)});
+                continue;
+            }
+            const int index = findLanguage(languages, parsed.language);
+            if (index >= 0) {
+                applied = index;
+                calls.apply(index);
+            }
+        }
+    }
+    return applied;
+}
+
+int defaultLanguageIndex(const std::vector<LanguageEntry>& languages) {
+    if (languages.empty()) {
+        return -1;
+    }
+    const int english = findLanguage(languages, "English");
+    return english >= 0 ? english : 0;
+}
+
+void applyStartLanguage(const std::optional<std::string>& settings_bytes,
+                        const std::string& lang_dir, const std::vector<LanguageEntry>& languages,
+                        const TextTable& texts, const StartLanguageCalls& calls) {
+    int applied = -1;
+    if (settings_bytes) {
+        applied = applySettingsFile(*settings_bytes, lang_dir, languages, texts, calls);
+    }
+    if (applied < 0) {
+        const int index = defaultLanguageIndex(languages);
+        if (index >= 0) {
+            calls.apply(index);
+        }
+    }
+}
+
+std::string withTrailingSeparator(std::string dir) {
+    if (dir.empty()) {
+        return "./";
+    }
+    if (dir.back() != '/') {
+        dir.push_back('/');
+    }
+    return dir;
+}
+
+std::vector<std::string> installedLanguageDirs(const std::string& executable_dir) {
+    return {withTrailingSeparator(executable_dir) + "lang/",
+            withTrailingSeparator(TORVELLE_LANG_INSTALL_DIR)};
+}
+
+LanguageDirChoice chooseLanguageDir(const std::string& current_dir,
+                                    const std::vector<std::string>& fallback_dirs) {
+    LanguageDirChoice current{withTrailingSeparator(current_dir), {}};
+    current.scan = scanLanguages(current.dir);
+    if (current.scan.status == LanguageScanStatus::Ok) {
+        return current;
+    }
+    for (const std::string& fallback : fallback_dirs) {
+        LanguageDirChoice choice{withTrailingSeparator(fallback), {}};
+        choice.scan = scanLanguages(choice.dir);
+        if (choice.scan.status == LanguageScanStatus::Ok) {
+            return choice;
+        }
+    }
+    return current;
+}
+
+}  // namespace tv
