@@ -1,0 +1,85 @@
+#include "view3d/view3d_widget.h"
+
+#include <utility>
+
+#include "view3d/opengl_layer.h"
+
+namespace tv {
+
+View3DWidget::View3DWidget(TSceneState& scene, const ProfileModel& profile, FrameCounters& counters,
+                           QWidget* parent)
+    : QOpenGLWidget(parent), scene_(scene), profile_(profile), counters_(counters) {
+    setFormat(surfaceFormat());
+}
+
+QSurfaceFormat View3DWidget::surfaceFormat() {
+    QSurfaceFormat format;
+    format.setRenderableType(QSurfaceFormat::OpenGL);
+    format.setProfile(QSurfaceFormat::CompatibilityProfile);
+    format.setRedBufferSize(8);
+    format.setGreenBufferSize(8);
+    format.setBlueBufferSize(8);
+    format.setDepthBufferSize(16);
+    format.setSwapBehavior(QSurfaceFormat::DoubleBuffer);
+    format.setSwapInterval(0);
+    return format;
+}
+
+void View3DWidget::setControlsSource(ControlsSource source) {
+    controls_source_ = std::move(source);
+}
+
+void View3DWidget::requestProjection() {
+    projection_pending_ = true;
+    update();
+}
+
+void View3DWidget::setContinuousRendering(bool on) {
+    continuous_ = on;
+    if (on) {
+        update();
+    }
+}
+
+void View3DWidget::initializeGL() {
+    OpenGlLayer gl;
+    setUpViewContext(gl);
+    // Qt makes a new context when the widget moves to another window; the object keeps
+    // its orientation then, and the new context needs the projection again.
+    if (!rotation_initialized_) {
+        resetRotationFromContext(gl, scene_);
+        rotation_initialized_ = true;
+    }
+    if (viewport_) {
+        projection_pending_ = true;
+    }
+}
+
+void View3DWidget::paintGL() {
+    OpenGlLayer gl;
+    bool applied = false;
+    if (projection_pending_) {
+        const double ratio = devicePixelRatioF();
+        const int width_px = qRound(width() * ratio);
+        const int height_px = qRound(height() * ratio);
+        if (auto viewport = applyProjection(gl, width_px, height_px, scene_)) {
+            viewport_ = viewport;
+            applied = true;
+        }
+        projection_pending_ = false;
+    }
+    if (!applied && viewport_) {
+        // Qt sets a full-size viewport before every paint; keep the one of the projection.
+        gl.viewport(viewport_->x, viewport_->y, viewport_->width, viewport_->height);
+    }
+
+    const RenderInputs inputs{scene_, profile_, counters_,
+                              controls_source_ ? controls_source_() : ViewControls{}};
+    renderFrame(gl, inputs);
+
+    if (continuous_) {
+        update();
+    }
+}
+
+}  // namespace tv

@@ -1,0 +1,62 @@
+// The 3D view panel: an OpenGL widget that renders the scene with the render pass and,
+// while continuous rendering is on, asks for the next frame as soon as one is done, so the
+// view is redrawn as fast as the machine allows while events still get through.
+#pragma once
+
+#include <QOpenGLWidget>
+#include <QSurfaceFormat>
+#include <functional>
+#include <optional>
+
+#include "view3d/render_pass.h"
+#include "view3d/view_setup.h"
+
+namespace tv {
+
+class View3DWidget : public QOpenGLWidget {
+    Q_OBJECT
+
+  public:
+    // The control values the renderer reads on every frame.
+    using ControlsSource = std::function<ViewControls()>;
+
+    // The scene, profile and counters are the owner's and must outlive the widget.
+    View3DWidget(TSceneState& scene, const ProfileModel& profile, FrameCounters& counters,
+                 QWidget* parent = nullptr);
+
+    // Compatibility profile (immediate mode), RGBA 8-8-8, depth 16, double buffered, swap
+    // interval 0. Given to the widget; the program may also make it the default format
+    // before the application object exists, so that the window's swaps do not wait either.
+    static QSurfaceFormat surfaceFormat();
+
+    // Without a source the widget renders default controls (wire frame, 7 segments).
+    void setControlsSource(ControlsSource source);
+
+    // The panel's layout changed: the next frame sets the viewport and the projection from
+    // the widget's size at that time (before it the previous ones stay in force).
+    void requestProjection();
+
+    // On by default. Off, a frame is rendered only when Qt repaints the widget or a test
+    // grabs the framebuffer.
+    void setContinuousRendering(bool on);
+    bool continuousRendering() const { return continuous_; }
+
+    // The viewport of the last projection applied; nothing before the first one.
+    std::optional<Viewport> appliedViewport() const { return viewport_; }
+
+  protected:
+    void initializeGL() override;
+    void paintGL() override;
+
+  private:
+    TSceneState& scene_;
+    const ProfileModel& profile_;
+    FrameCounters& counters_;
+    ControlsSource controls_source_;
+    bool continuous_ = true;
+    bool rotation_initialized_ = false;
+    bool projection_pending_ = false;
+    std::optional<Viewport> viewport_;
+};
+
+}  // namespace tv
