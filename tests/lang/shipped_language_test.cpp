@@ -36,10 +36,6 @@ std::string letterOf(int slot) {
     }
 }
 
-bool isTextWithDefault(int index) {
-    return index <= kTextDosVersion || index == 255;
-}
-
 // The %s and %d of a text, in order.
 std::string placeholders(const std::string& text) {
     std::string out;
@@ -121,9 +117,11 @@ void expectCompleteLanguage(const Applied& applied) {
         }
     }
     EXPECT_EQ(applied.model.slots[kSlotDisplayModes].items.size(), 4u);
-    for (int index = 0; index < kTextCount; ++index) {
-        EXPECT_EQ(applied.texts[static_cast<size_t>(index)].empty(), !isTextWithDefault(index))
-            << "text " << index;
+    // Exactly the texts that have a built-in default are set.
+    TextTable defaults;
+    assignDefaultTexts(defaults);
+    for (size_t index = 0; index < defaults.size(); ++index) {
+        EXPECT_EQ(applied.texts[index].empty(), defaults[index].empty()) << "text " << index;
     }
 }
 

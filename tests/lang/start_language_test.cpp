@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "lang/file_bytes.h"
 #include "lang/settings_file.h"
 #include "lang/start_language.h"
 
@@ -125,6 +126,15 @@ TEST_F(LanguageFolder, NamesThatLeaveTheFolderFindNothing) {
     EXPECT_EQ(findLanguageFile(dir, std::string("Secret.lng\0x", 12)), std::nullopt);
 }
 
+TEST_F(LanguageFolder, ReadsWholeRegularFilesOnly) {
+    addFile("a.lng", std::string("1=x\0y\n", 6));
+    fs::create_directory(dir + "folder.lng");
+    EXPECT_EQ(readFileBytes(dir + "a.lng"), std::string("1=x\0y\n", 6));
+    EXPECT_EQ(readFileBytes(dir + "folder.lng"), std::nullopt);
+    EXPECT_EQ(readFileBytes(dir + "missing.lng"), std::nullopt);
+    EXPECT_EQ(readFileBytes(dir + std::string("a.lng\0.txt", 10)), std::nullopt);
+}
+
 TEST(SettingsLine, LanguageKeyWithoutRegardToCase) {
     SettingsLine line = parseSettingsLine("language=english");
     EXPECT_EQ(line.kind, SettingsLine::Kind::Language);
@@ -146,6 +156,7 @@ TEST_F(LanguageFolder, SettingsFileNamesTheLanguage) {
     const std::vector<LanguageEntry> languages = scan();
     EXPECT_EQ(start(std::string("language=magyar\n"), languages), 1);
     EXPECT_THAT(applied, ElementsAre(1));
+    EXPECT_EQ(start(std::string("\xEF\xBB\xBFLANGUAGE=English\r\n"), languages), 0);
     EXPECT_THAT(warnings, IsEmpty());
 }
 
