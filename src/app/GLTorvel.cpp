@@ -10,6 +10,7 @@ int main(int argc, char** argv) {
     QApplication::setDesktopFileName(QStringLiteral("torvelle"));
 
     tv::Tform_fomenu form_fomenu;
+    form_fomenu.createWindows();
     form_fomenu.Startup();
     form_fomenu.show();
     return QApplication::exec();

@@ -18,6 +18,13 @@
 #include "app/control_bar.h"
 #include "app/glyphs.h"
 #include "app/qt_dialogs.h"
+#include "toolwin/anyag.h"
+#include "toolwin/color_button.h"
+#include "toolwin/feny.h"
+#include "toolwin/forg.h"
+#include "toolwin/mozg.h"
+#include "toolwin/nevjegy.h"
+#include "toolwin/zoom.h"
 
 namespace tv {
 
@@ -35,21 +42,6 @@ QToolButton* speedButton(QWidget* parent, int x, int y, Glyph glyph, bool checka
     button->setCheckable(checkable);
     button->setFocusPolicy(Qt::NoFocus);
     button->setIcon(makeGlyph(glyph));
-    return button;
-}
-
-// A colour button shows its colour as the colour of its bold letter.
-QToolButton* letterButton(QWidget* parent, int x, int y, const QString& letter) {
-    auto* button = new QToolButton(parent);
-    button->setGeometry(x, y, kButtonWidth, kButtonHeight);
-    button->setAutoRaise(true);
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setText(letter);
-    QFont font(QStringLiteral("Monospace"));
-    font.setStyleHint(QFont::TypeWriter);
-    font.setPixelSize(12);
-    font.setBold(true);
-    button->setFont(font);
     return button;
 }
 
@@ -164,10 +156,11 @@ void Tform_fomenu::build3dBand() {
     separator->setGeometry(187, 2, 2, 44);
     g_tengely = speedButton(band, 193, 0, Glyph::Axes, true);
 
-    g_hatter = letterButton(band, 0, kLowerRow, QStringLiteral("H"));
-    g_obj = letterButton(band, 24, kLowerRow, QStringLiteral("O"));
-    setObjectButtonColor(0xFF8000);
-    g_hatter->setStyleSheet(QStringLiteral("color: #000000"));
+    g_hatter = new ColorButton(band, QStringLiteral("H"),
+                               QRect(0, kLowerRow, kButtonWidth, kButtonHeight));
+    g_obj = new ColorButton(band, QStringLiteral("O"),
+                            QRect(24, kLowerRow, kButtonWidth, kButtonHeight));
+    g_obj->setColor(0xFF8000);
     szog = new QSpinBox(band);
     szog->setGeometry(56, kLowerRow, 49, kButtonHeight);
     szog->setRange(3, 999);
@@ -225,9 +218,37 @@ void Tform_fomenu::connectHandlers() {
     connect(g_racs, &QToolButton::clicked, this, &Tform_fomenu::g_racsClick);
     connect(g_surubb, &QToolButton::clicked, this, &Tform_fomenu::g_surubbClick);
     connect(g_ritkabb, &QToolButton::clicked, this, &Tform_fomenu::g_ritkabbClick);
+
+    connect(g_uj, &QToolButton::clicked, this, &Tform_fomenu::g_ujClick);
+    connect(g_megnyit, &QToolButton::clicked, this, &Tform_fomenu::g_megnyitClick);
+    connect(g_ment, &QToolButton::clicked, this, [this] { g_mentClick(g_ment); });
+    connect(g_mentmaskent, &QToolButton::clicked, this, [this] { g_mentClick(g_mentmaskent); });
+    connect(g_nevjegy, &QToolButton::clicked, this, &Tform_fomenu::g_nevjegyClick);
+    connect(g_alap, &QToolButton::clicked, this, &Tform_fomenu::g_alapClick);
+    connect(g_hatter, &QToolButton::clicked, this, [this] { g_hatterClick(g_hatter); });
+    connect(g_obj, &QToolButton::clicked, this, [this] { g_hatterClick(g_obj); });
+    connect(g_tengely, &QToolButton::clicked, this, &Tform_fomenu::g_tengelyClick);
+    connect(g_norm, &QToolButton::clicked, this, &Tform_fomenu::g_tengelyClick);
+    connect(list_tip, &QComboBox::currentIndexChanged, this, &Tform_fomenu::list_tipChange);
+    for (QToolButton* toggle : {g_zoom, g_mozg, g_forg, g_anyag, g_feny}) {
+        connect(toggle, &QToolButton::clicked, this, [this, toggle] { toggleToolWindow(toggle); });
+    }
+}
+
+void Tform_fomenu::createWindows() {
+    form_zoom = new Tform_zoom(*this, this);
+    form_mozg = new Tform_mozg(*this, this);
+    form_forg = new Tform_forg(*this, this);
+    form_feny = new Tform_feny(*this, this);
+    form_anyag = new Tform_anyag(*this, this);
+    form_nevjegy = new Tform_nevjegy(this);
 }
 
 void Tform_fomenu::Startup() {
+    // The resets run while the text table is still empty, so the modified mark they
+    // set is the empty word and the document starts not modified.
+    form_anyag->g_alapClick();
+    form_feny->g_alapClick();
     assignDefaultTexts(ui_texts);
     updateCaption();
 }

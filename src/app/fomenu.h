@@ -7,6 +7,7 @@
 #include <QImage>
 #include <array>
 #include <memory>
+#include <vector>
 
 #include "app/dialogs.h"
 #include "lang/text_table.h"
@@ -26,13 +27,24 @@ class QToolButton;
 namespace tv {
 
 class Band;
+class ColorButton;
 class ControlBar;
+class Tform_anyag;
+class Tform_feny;
+class Tform_forg;
+class Tform_mozg;
+class Tform_nevjegy;
+class Tform_zoom;
+struct ObjectDocument;
 
 class Tform_fomenu final : public QMainWindow, public ProfileSurfaceOwner, public ToolHost {
     Q_OBJECT
 public:
     explicit Tform_fomenu(QWidget* parent = nullptr);
     ~Tform_fomenu() override;
+
+    // Creates the tool windows and the About box, in the program's fixed order.
+    void createWindows();
 
     // The main window's start-up routine, run once after all windows exist.
     void Startup();
@@ -79,6 +91,25 @@ public:
     // Sets the axis buttons without converting the profile (used when a file is loaded).
     void setAxisButtons(Axis axis);
 
+    // 3D view switches and tool window toggles.
+    void list_tipChange();
+    void g_tengelyClick();
+    void toggleToolWindow(QToolButton* button);
+
+    // Document commands.
+    void g_ujClick();
+    void FormCloseQuery(bool& can_close);
+    void g_alapClick();
+    void g_hatterClick(ColorButton* sender);
+    void g_nevjegyClick();
+
+    // Save (`g_ment`) and Save as (`g_mentmaskent`); true when the file was written.
+    bool g_mentClick(QToolButton* sender);
+    void g_megnyitClick();
+
+    // The document as a file holds it, read from the windows and their controls.
+    ObjectDocument documentFromWindows() const;
+
     // Controls, named as the rest of the program refers to them.
     ControlBar* ControlBar1 = nullptr;
     Band* panel_file = nullptr;
@@ -107,8 +138,8 @@ public:
     QToolButton* g_mozg = nullptr;
     QToolButton* g_forg = nullptr;
     QToolButton* g_tengely = nullptr;
-    QToolButton* g_hatter = nullptr;
-    QToolButton* g_obj = nullptr;
+    ColorButton* g_hatter = nullptr;
+    ColorButton* g_obj = nullptr;
     QSpinBox* szog = nullptr;
     QToolButton* g_anyag = nullptr;
     QToolButton* g_feny = nullptr;
@@ -119,6 +150,13 @@ public:
     QFrame* panel_view = nullptr;
     std::array<QLabel*, 4> status_panels{};
     QTimer* Timer = nullptr;
+
+    Tform_zoom* form_zoom = nullptr;
+    Tform_mozg* form_mozg = nullptr;
+    Tform_forg* form_forg = nullptr;
+    Tform_feny* form_feny = nullptr;
+    Tform_anyag* form_anyag = nullptr;
+    Tform_nevjegy* form_nevjegy = nullptr;
 
     // What the program keeps.
     ProfileModel profile;
@@ -133,6 +171,7 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -146,8 +185,16 @@ private:
     void renderProfilePicture();
     SurfaceSize surfaceSize() const;
     PixelPos mousePixel(int x, int y) const;
+    bool mayDiscardChanges();
+    void showError(int text_id, const QString& path);
+    bool writeDocumentFile(const QString& target, const std::vector<uint8_t>& image);
+    bool readDocumentFile(const QString& path, std::vector<uint8_t>& bytes);
+    void applyDocument(const ObjectDocument& document);
+    void applyCommonSteps(const QString& path);
 
     std::unique_ptr<Dialogs> dialogs_;
+    QString save_dialog_name_;  // the file name the save dialog last held
+    QString open_dialog_name_;
     Axis points_axis_ = Axis::Y;  // the axis the profile's coordinates are read against
 };
 

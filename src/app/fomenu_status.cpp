@@ -7,6 +7,7 @@
 
 #include "app/frame_rate.h"
 #include "app/fomenu.h"
+#include "toolwin/color_button.h"
 
 namespace tv {
 
@@ -61,12 +62,7 @@ int Tform_fomenu::segments() const {
     return ok ? typed : 3;
 }
 
-void Tform_fomenu::setObjectButtonColor(uint32_t color) {
-    g_obj->setStyleSheet(QStringLiteral("color: #%1%2%3")
-                             .arg(color & 0xFF, 2, 16, QLatin1Char('0'))
-                             .arg((color >> 8) & 0xFF, 2, 16, QLatin1Char('0'))
-                             .arg((color >> 16) & 0xFF, 2, 16, QLatin1Char('0')));
-}
+void Tform_fomenu::setObjectButtonColor(uint32_t color) { g_obj->setColor(color); }
 
 void Tform_fomenu::toolWindowClosed(ToolWindowId id) {
     QToolButton* button = nullptr;

@@ -30,6 +30,8 @@ void assignDefaultTexts(TextTable& texts) {
     texts[kTextDosVersion] =
         "This file was made by the old DOS version of Torvelle.%sIf you overwrite this file, "
         "it will not be loadable by Torvelle for DOS anymore!";
+    texts[kTextTooManyPoints] =
+        "The profile has %d points, but a file holds at most %d. Delete points to save it.";
     texts[kTextUnderConstruction] = "This part is under construction!";
 }
 

@@ -36,6 +36,7 @@ enum TextId : int {
     kTextNewerVersion = 21,
     kTextFlatImage = 22,
     kTextDosVersion = 23,
+    kTextTooManyPoints = 24,
     kTextUnderConstruction = 255,
 };
 

@@ -21,6 +21,7 @@ protected:
         auto scripted = std::make_unique<test::ScriptedDialogs>();
         dialogs = scripted.get();
         form.setDialogs(std::move(scripted));
+        form.createWindows();
         form.Startup();
         form.resize(640, 422);
         form.show();

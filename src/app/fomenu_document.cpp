@@ -1,0 +1,125 @@
+// The main window's commands on the document as a whole: New, Exit and the close of
+// the window with the question about unsaved changes, the reset of the 3D settings, the
+// background and object colours, the About box; and the 3D view's switches.
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QToolButton>
+
+#include "app/fomenu.h"
+#include "toolwin/anyag.h"
+#include "toolwin/color_button.h"
+#include "toolwin/feny.h"
+#include "toolwin/forg.h"
+#include "toolwin/mozg.h"
+#include "toolwin/nevjegy.h"
+#include "toolwin/zoom.h"
+
+namespace tv {
+
+namespace {
+
+QString text(const TextTable& texts, int index) { return QString::fromStdString(texts[index]); }
+
+}  // namespace
+
+bool Tform_fomenu::mayDiscardChanges() {
+    if (!IsModified()) {
+        return true;
+    }
+    const MsgResult answer = dialogs().message(text(ui_texts, kTextSaveChanges),
+                                               text(ui_texts, kTextConfirm), MsgIcon::Question,
+                                               MsgButtons::YesNoCancel);
+    switch (answer) {
+        case MsgResult::No: return true;
+        // Changes are never lost: when the save does not happen (its dialog was
+        // cancelled or the write failed), the command stops as if Cancel was pressed.
+        case MsgResult::Yes: return g_mentClick(g_ment);
+        default: return false;
+    }
+}
+
+void Tform_fomenu::g_ujClick() {
+    if (!mayDiscardChanges()) {
+        return;
+    }
+    SetModified(false);
+    profile.clear();
+    untitled = true;
+    updateCaption();
+    gc2dPaint();
+}
+
+void Tform_fomenu::closeEvent(QCloseEvent* event) {
+    bool can_close = true;
+    FormCloseQuery(can_close);
+    if (can_close) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void Tform_fomenu::FormCloseQuery(bool& can_close) {
+    can_close = mayDiscardChanges();
+}
+
+void Tform_fomenu::g_alapClick() {
+    if (dialogs().message(text(ui_texts, kTextResetQuestion), text(ui_texts, kTextConfirm),
+                          MsgIcon::Question, MsgButtons::YesNo) != MsgResult::Yes) {
+        return;
+    }
+    {
+        const QSignalBlocker quiet(list_tip);
+        list_tip->setCurrentIndex(list_tip->count() > 0 ? 0 : -1);
+    }
+    g_hatter->setColor(0);
+    scene_state.colors[kColorBackground] = 0;
+    scene_state.background_rgba = colorToRgba(0);
+    szog->setValue(7);
+    form_zoom->g_alapClick();
+    form_mozg->g_alapClick();
+    form_forg->g_alapClick();
+    form_anyag->g_alapClick();
+    form_feny->g_alapClick();
+    g_tengely->setChecked(false);
+    g_norm->setChecked(false);
+}
+
+void Tform_fomenu::g_hatterClick(ColorButton* sender) {
+    const std::optional<uint32_t> chosen = dialogs().chooseColor(sender->color());
+    if (!chosen) {
+        return;
+    }
+    sender->setColor(*chosen);
+    if (sender == g_hatter) {
+        scene_state.colors[kColorBackground] = static_cast<int32_t>(*chosen);
+        scene_state.background_rgba = colorToRgba(*chosen);
+    } else {
+        scene_state.colors[kColorObject] = static_cast<int32_t>(*chosen);
+        form_anyag->g_mdiff->setColor(*chosen);
+        scene_state.material_diffuse = colorToRgba(*chosen, scene_state.opacity);
+    }
+    SetModified(true);
+}
+
+void Tform_fomenu::g_nevjegyClick() { form_nevjegy->exec(); }
+
+void Tform_fomenu::list_tipChange() {
+    form_anyag->UpdateEnabledState();
+    form_feny->rb_1Click();
+}
+
+void Tform_fomenu::g_tengelyClick() { SetModified(true); }
+
+void Tform_fomenu::toggleToolWindow(QToolButton* button) {
+    QWidget* window = button == g_zoom    ? static_cast<QWidget*>(form_zoom)
+                      : button == g_mozg  ? static_cast<QWidget*>(form_mozg)
+                      : button == g_forg  ? static_cast<QWidget*>(form_forg)
+                      : button == g_anyag ? static_cast<QWidget*>(form_anyag)
+                                          : static_cast<QWidget*>(form_feny);
+    window->setVisible(button->isChecked());
+}
+
+}  // namespace tv

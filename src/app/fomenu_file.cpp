@@ -1,0 +1,303 @@
+// The main window's Save, Save as and Open commands: between the object file codec
+// and the windows whose controls hold the document's settings.
+#include <QComboBox>
+#include <QFileInfo>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QSpinBox>
+#include <QToolButton>
+#include <variant>
+
+#include "app/fomenu.h"
+#include "lang/format_text.h"
+#include "objfile/object_decoder.h"
+#include "objfile/object_encoder.h"
+#include "objfile/opened_document.h"
+#include "objfile/safe_file_writer.h"
+#include "objfile/whole_file_reader.h"
+#include "toolwin/anyag.h"
+#include "toolwin/color_button.h"
+#include "toolwin/feny.h"
+#include "toolwin/forg.h"
+#include "toolwin/mozg.h"
+#include "toolwin/zoom.h"
+#include "util/vex1.h"
+
+namespace tv {
+
+namespace {
+
+QString text(const TextTable& texts, int index) { return QString::fromStdString(texts[index]); }
+
+QString withPath(const TextTable& texts, int index, const QString& path) {
+    return QString::fromStdString(formatText(texts[index], {FormatArg(path.toStdString())}));
+}
+
+// The name gets ".tvl" unless its last four characters already read ".TVL" in any case.
+QString withObjectExtension(const QString& name) {
+    const std::string tail = name.right(4).toStdString();
+    return UpperCaseHuUtf8(tail) == ".TVL" ? name : name + QStringLiteral(".tvl");
+}
+
+}  // namespace
+
+void Tform_fomenu::showError(int text_id, const QString& path) {
+    dialogs().message(withPath(ui_texts, text_id, path), text(ui_texts, kTextError),
+                      MsgIcon::Error, MsgButtons::Ok);
+}
+
+ObjectDocument Tform_fomenu::documentFromWindows() const {
+    ObjectDocument doc;
+    doc.continuous = g_folytonos->isChecked();
+    doc.flip = g_ford->isChecked();
+    doc.axis_x = g_x->isChecked();
+    doc.colors = scene_state.colors;
+    doc.display_mode = static_cast<uint8_t>(list_tip->currentIndex());
+    szog->interpretText();
+    doc.segments = static_cast<uint16_t>(szog->value());
+    doc.zoom_position = form_zoom->tb_zoom->value();
+    doc.move_positions = {form_mozg->tb_x->value(), form_mozg->tb_y->value(),
+                          form_mozg->tb_z->value()};
+    doc.rotation_matrix = scene_state.rotation_matrix;
+    doc.rotate_positions = {form_forg->tb_x->value(), form_forg->tb_y->value(),
+                            form_forg->tb_z->value()};
+    doc.transparency_position = form_anyag->tb_atl->value();
+    doc.shininess_position = form_anyag->tb_mshininess->value();
+    for (int l = 0; l < kLightCount; ++l) {
+        ObjectLight& light = doc.lights[l];
+        light.on = scene_state.light_on[l];
+        light.position = scene_state.light_position[l];
+        light.spot_steps = scene_state.spot_direction_steps[l];
+        light.spotlight = scene_state.spot_cutoff[l] != kNoSpotCutoff;
+        light.spot_angle = scene_state.spot_angle[l];
+        light.indicated = scene_state.light_indicated[l];
+        light.rotated = scene_state.light_rotated[l];
+    }
+    doc.show_axes = g_tengely->isChecked();
+    doc.show_normals = g_norm->isChecked();
+    doc.profile.count = profile.point_count;
+    std::copy_n(profile.point_links.begin(), profile.point_count, doc.profile.links.begin());
+    std::copy_n(profile.points.begin(), profile.point_count, doc.profile.points.begin());
+    return doc;
+}
+
+bool Tform_fomenu::g_mentClick(QToolButton* sender) {
+    const bool save_as = sender == g_mentmaskent;
+    if (!untitled && FileOpenable(file_name.toStdString())) {
+        save_dialog_name_ = file_name;
+    }
+    QString target;
+    if (save_as || untitled) {
+        const std::optional<QString> chosen =
+            dialogs().saveFileName(save_dialog_name_, text(ui_texts, kTextFileFilter));
+        if (!chosen) {
+            return false;
+        }
+        target = *chosen;
+    } else {
+        // A named document is saved under its own name, also when its file has been
+        // moved or deleted since it was opened.
+        target = file_name;
+    }
+    target = withObjectExtension(target);
+    save_dialog_name_ = target;
+
+    const EncodeResult encoded = encodeObjectFile(documentFromWindows());
+    if (encoded.status == EncodeStatus::TooManyPoints) {
+        dialogs().message(QString::fromStdString(formatText(
+                              ui_texts[kTextTooManyPoints],
+                              {FormatArg(profile.point_count), FormatArg(kMaxSavablePoints)})),
+                          text(ui_texts, kTextError), MsgIcon::Error, MsgButtons::Ok);
+        return false;
+    }
+    if (!writeDocumentFile(target, encoded.image)) {
+        return false;
+    }
+    file_name = QFileInfo(target).absoluteFilePath();
+    untitled = false;
+    updateCaption();
+    SetModified(false);
+    return true;
+}
+
+bool Tform_fomenu::writeDocumentFile(const QString& target, const std::vector<uint8_t>& image) {
+    SafeFileWriter writer;
+    if (writer.begin(target.toStdString()) != SafeFileWriter::BeginStatus::Ok) {
+        showError(kTextUnableToSave, target);
+        return false;
+    }
+    SafeFileWriter::WriteStatus written = writer.writeAll(image);
+    while (written == SafeFileWriter::WriteStatus::IoError) {
+        if (dialogs().message(text(ui_texts, kTextDiskWriteError), text(ui_texts, kTextError),
+                              MsgIcon::Error, MsgButtons::RetryCancel) != MsgResult::Retry) {
+            writer.abort();
+            showError(kTextUnableToSave, target);
+            return false;
+        }
+        written = writer.writeAll(image);
+    }
+    if (written == SafeFileWriter::WriteStatus::ShortWrite) {
+        writer.abort();
+        dialogs().message(text(ui_texts, kTextDiskFull), text(ui_texts, kTextError),
+                          MsgIcon::Error, MsgButtons::Ok);
+        return false;
+    }
+    if (writer.commit() != SafeFileWriter::CommitStatus::Ok) {
+        showError(kTextUnableToSave, target);
+        return false;
+    }
+    return true;
+}
+
+bool Tform_fomenu::readDocumentFile(const QString& path, std::vector<uint8_t>& bytes) {
+    if (!FileOpenable(path.toStdString())) {
+        showError(kTextCannotOpen, path);
+        return false;
+    }
+    WholeFileReader reader;
+    switch (reader.open(path.toStdString())) {
+        case WholeFileReader::OpenStatus::Ok: break;
+        case WholeFileReader::OpenStatus::TooLarge: showError(kTextNotAnObject, path); return false;
+        case WholeFileReader::OpenStatus::CannotOpen: showError(kTextCannotOpen, path); return false;
+    }
+    if (reader.size() < objfile::kMinFileSize) {
+        showError(kTextNotAnObject, path);
+        return false;
+    }
+    WholeFileReader::ReadStatus read = reader.read(bytes);
+    while (read == WholeFileReader::ReadStatus::IoError) {
+        if (dialogs().message(text(ui_texts, kTextDiskReadError), text(ui_texts, kTextError),
+                              MsgIcon::Error, MsgButtons::RetryCancel) != MsgResult::Retry) {
+            break;
+        }
+        read = reader.read(bytes);
+    }
+    if (read != WholeFileReader::ReadStatus::Ok) {
+        showError(kTextCannotOpen, path);
+        return false;
+    }
+    return true;
+}
+
+void Tform_fomenu::g_megnyitClick() {
+    if (!mayDiscardChanges()) {
+        return;
+    }
+    const std::optional<QString> chosen =
+        dialogs().openFileName(open_dialog_name_, text(ui_texts, kTextFileFilter));
+    if (!chosen) {
+        return;
+    }
+    const QString path = QFileInfo(*chosen).absoluteFilePath();
+    open_dialog_name_ = path;
+    std::vector<uint8_t> bytes;
+    if (!readDocumentFile(path, bytes)) {
+        return;
+    }
+    const DecodeResult decoded = decodeObjectFile(bytes);
+    if (const auto* refusal = std::get_if<ObjectRefusal>(&decoded)) {
+        showError(*refusal == ObjectRefusal::Corrupt ? kTextCorrupt : kTextNotAnObject, path);
+        return;
+    }
+    if (const auto* current = std::get_if<CurrentObjectFile>(&decoded)) {
+        if (current->newerVersion()) {
+            dialogs().message(
+                QString::fromStdString(formatText(ui_texts[kTextNewerVersion],
+                                                  {FormatArg(current->versionMajor()),
+                                                   FormatArg(current->versionMinor())})),
+                text(ui_texts, kTextError), MsgIcon::Error, MsgButtons::Ok);
+        }
+        applyDocument(documentAsOpened(*current));
+    } else {
+        const auto& legacy = std::get<LegacyObjectFile>(decoded);
+        if (legacy.flatImage() &&
+            dialogs().message(text(ui_texts, kTextFlatImage), text(ui_texts, kTextConfirm),
+                              MsgIcon::Question, MsgButtons::YesNo) != MsgResult::Yes) {
+            return;
+        }
+        dialogs().message(QString::fromStdString(
+                              formatText(ui_texts[kTextDosVersion], {FormatArg("\r")})),
+                          text(ui_texts, kTextWarning), MsgIcon::Warning, MsgButtons::Ok);
+        form_mozg->g_alapClick();
+        form_forg->g_alapClick();
+        form_anyag->g_alapClick();
+        form_feny->g_alapClick();
+        applyDocument(documentAsOpened(legacy, g_folytonos->isChecked()));
+    }
+    applyCommonSteps(path);
+}
+
+void Tform_fomenu::applyDocument(const ObjectDocument& doc) {
+    (doc.continuous ? g_folytonos : g_kulon)->setChecked(true);
+    g_ford->setChecked(doc.flip);
+    setAxisButtons(doc.axis_x ? Axis::X : Axis::Y);
+    scene_state.colors = doc.colors;
+    form_anyag->g_mdiff->setColor(static_cast<uint32_t>(doc.colors[kColorObject]));
+    form_anyag->g_mamb->setColor(static_cast<uint32_t>(doc.colors[kColorMaterialAmbient]));
+    form_anyag->g_mspec->setColor(static_cast<uint32_t>(doc.colors[kColorMaterialSpecular]));
+    form_anyag->StoreColors();
+    {
+        const QSignalBlocker quiet(list_tip);
+        list_tip->setCurrentIndex(doc.display_mode < list_tip->count() ? doc.display_mode : -1);
+    }
+    szog->setValue(doc.segments);
+    form_zoom->tb_zoom->setValue(doc.zoom_position);
+    form_mozg->tb_x->setValue(doc.move_positions[0]);
+    form_mozg->tb_y->setValue(doc.move_positions[1]);
+    form_mozg->tb_z->setValue(doc.move_positions[2]);
+    scene_state.rotation_matrix = doc.rotation_matrix;
+    form_forg->tb_x->setValue(doc.rotate_positions[0]);
+    form_forg->tb_y->setValue(doc.rotate_positions[1]);
+    form_forg->tb_z->setValue(doc.rotate_positions[2]);
+    form_anyag->tb_atl->setValue(doc.transparency_position);
+    form_anyag->tb_mshininess->setValue(doc.shininess_position);
+    for (int l = 0; l < kLightCount; ++l) {
+        const ObjectLight& light = doc.lights[l];
+        scene_state.light_on[l] = light.on;
+        scene_state.light_position[l] = light.position;
+        scene_state.spot_direction_steps[l] = light.spot_steps;
+        scene_state.spot_angle[l] = light.spot_angle;
+        scene_state.spot_cutoff[l] =
+            light.spotlight ? static_cast<float>(light.spot_angle) : kNoSpotCutoff;
+        scene_state.spot_direction[l] = spotDirectionFromSteps(light.spot_steps);
+        scene_state.light_indicated[l] = light.indicated;
+        scene_state.light_rotated[l] = light.rotated;
+    }
+    g_tengely->setChecked(doc.show_axes);
+    g_norm->setChecked(doc.show_normals);
+    profile.replace(doc.profile.count, doc.profile.links.data(), doc.profile.points.data(),
+                    separateMode());
+    layout_changed = true;
+    gc2dPaint();
+}
+
+void Tform_fomenu::applyCommonSteps(const QString& path) {
+    const uint32_t background = static_cast<uint32_t>(scene_state.colors[kColorBackground]);
+    g_hatter->setColor(background);
+    scene_state.background_rgba = colorToRgba(background);
+    g_obj->setColor(static_cast<uint32_t>(scene_state.colors[kColorObject]));
+
+    form_feny->g_globamb->setColor(static_cast<uint32_t>(scene_state.colors[kColorGlobalAmbient]));
+    const int remembered = form_feny->current_light;
+    for (int l = 0; l < kLightCount; ++l) {
+        form_feny->current_light = l;
+        form_feny->g_ldiff->setColor(static_cast<uint32_t>(scene_state.colors[lightDiffuseIndex(l)]));
+        form_feny->g_lamb->setColor(static_cast<uint32_t>(scene_state.colors[lightAmbientIndex(l)]));
+        form_feny->g_lspec->setColor(
+            static_cast<uint32_t>(scene_state.colors[lightSpecularIndex(l)]));
+        form_feny->StoreColors();
+    }
+    form_feny->current_light = remembered;
+    form_anyag->UpdateEnabledState();
+    form_feny->rb_1Click();
+
+    const int last = profile.point_count - 1;
+    profile.next_starts_stroke = profile.empty() || profile.point_links[last] == kLinkStart ||
+                                 (separateMode() && profile.point_count > 1);
+    file_name = path;
+    untitled = false;
+    updateCaption();
+    SetModified(false);
+}
+
+}  // namespace tv
