@@ -1,0 +1,113 @@
+#include "toolwin/anyag.h"
+
+#include <QLabel>
+#include <QSlider>
+#include <QToolButton>
+#include <optional>
+
+#include "toolwin/color_button.h"
+#include "toolwin/tool_controls.h"
+#include "toolwin/tool_glyphs.h"
+
+namespace tv {
+
+namespace {
+
+constexpr int kDefaultShininessPosition = 5;
+constexpr uint32_t kDefaultDiffuse = 0xFF8000;
+constexpr uint32_t kDefaultAmbient = 0x505050;
+constexpr uint32_t kDefaultSpecular = 0x000000;
+
+}  // namespace
+
+Tform_anyag::Tform_anyag(ToolHost& host, QMainWindow* parent)
+    : ToolWindow(host, parent, ToolWindowId::Material, QStringLiteral("Material"), QSize(529, 48)) {
+    QWidget* client = clientArea();
+    l_atl = makeLabel(client, QStringLiteral("Transparency:"), QRect(4, 2, 82, 14));
+    atl = makeLabel(client, QStringLiteral("0%"), QRect(86, 2, 38, 14), Qt::AlignCenter);
+    tb_atl = makeTrackBar(client, Qt::Horizontal, 0, 100, 10, 0, QRect(4, 16, 120, 30));
+    makeSeparator(client, 128, 48);
+
+    l_mdiff =
+        makeLabel(client, QStringLiteral("Diffuse color"), QRect(134, 4, 80, 14), Qt::AlignCenter);
+    g_mdiff = new ColorButton(client, QStringLiteral("D"), QRect(163, 21, 22, 22));
+    l_mamb =
+        makeLabel(client, QStringLiteral("Ambient color"), QRect(218, 4, 80, 14), Qt::AlignCenter);
+    g_mamb = new ColorButton(client, QStringLiteral("A"), QRect(247, 21, 22, 22));
+    l_mspec =
+        makeLabel(client, QStringLiteral("Specular color"), QRect(302, 4, 80, 14), Qt::AlignCenter);
+    g_mspec = new ColorButton(client, QStringLiteral("S"), QRect(331, 21, 22, 22));
+    l_mshininess = makeLabel(client, QStringLiteral("Lightspot size:"), QRect(390, 2, 104, 14));
+    tb_mshininess = makeTrackBar(client, Qt::Horizontal, 5, 100, 10, kDefaultShininessPosition,
+                                 QRect(390, 16, 104, 30));
+    makeSeparator(client, 498, 48);
+    g_alap = makeSpeedButton(client, makeToolGlyph(ToolGlyph::Reset), QRect(503, 13, 23, 22));
+
+    connect(tb_atl, &QSlider::valueChanged, this, [this] { tb_atlChange(); });
+    connect(tb_mshininess, &QSlider::valueChanged, this, [this] { tb_mshininessChange(); });
+    for (ColorButton* button : {g_mdiff, g_mamb, g_mspec}) {
+        connect(button, &QToolButton::clicked, this, [this, button] { g_mdiffClick(button); });
+    }
+    connect(g_alap, &QToolButton::clicked, this, [this] { g_alapClick(); });
+    FormCreate(3);
+}
+
+void Tform_anyag::tb_atlChange() {
+    const int position = tb_atl->value();
+    host_.scene().opacity = static_cast<float>(1.0 - position / 100.0);
+    atl->setText(QStringLiteral("%1%").arg(position));
+    StoreColors();
+    host_.SetModified(true);
+}
+
+void Tform_anyag::tb_mshininessChange() {
+    host_.scene().material_shininess = static_cast<float>(105 - tb_mshininess->value());
+    host_.SetModified(true);
+}
+
+void Tform_anyag::g_mdiffClick(ColorButton* sender) {
+    const std::optional<uint32_t> chosen = host_.dialogs().chooseColor(sender->color());
+    if (!chosen) {
+        return;
+    }
+    sender->setColor(*chosen);
+    StoreColors();
+    host_.SetModified(true);
+}
+
+void Tform_anyag::g_alapClick() {
+    TSceneState& scene = host_.scene();
+    tb_atl->setValue(0);
+    scene.opacity = static_cast<float>(1.0 - tb_atl->value() / 100.0);
+    g_mdiff->setColor(kDefaultDiffuse);
+    g_mamb->setColor(kDefaultAmbient);
+    g_mspec->setColor(kDefaultSpecular);
+    tb_mshininess->setValue(kDefaultShininessPosition);
+    scene.material_shininess = static_cast<float>(105 - kDefaultShininessPosition);
+    UpdateEnabledState();
+    StoreColors();
+    host_.SetModified(true);
+}
+
+void Tform_anyag::StoreColors() {
+    TSceneState& scene = host_.scene();
+    const uint32_t diffuse = g_mdiff->color();
+    const uint32_t ambient = g_mamb->color();
+    const uint32_t specular = g_mspec->color();
+    scene.colors[kColorObject] = static_cast<int32_t>(diffuse);
+    scene.colors[kColorMaterialAmbient] = static_cast<int32_t>(ambient);
+    scene.colors[kColorMaterialSpecular] = static_cast<int32_t>(specular);
+    scene.material_diffuse = colorToRgba(diffuse, scene.opacity);
+    scene.material_ambient = colorToRgba(ambient, scene.opacity);
+    scene.material_specular = colorToRgba(specular, scene.opacity);
+    host_.setObjectButtonColor(diffuse);
+}
+
+void Tform_anyag::UpdateEnabledState() {
+    const bool lit = host_.displayMode() >= 2;
+    g_mamb->setEnabled(lit);
+    g_mspec->setEnabled(lit);
+    tb_mshininess->setEnabled(lit);
+}
+
+}  // namespace tv

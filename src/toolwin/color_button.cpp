@@ -1,0 +1,35 @@
+#include "toolwin/color_button.h"
+
+#include "app/colorref.h"
+
+namespace tv {
+
+ColorButton::ColorButton(QWidget* parent, const QString& letter, const QRect& geometry)
+    : QToolButton(parent) {
+    setGeometry(geometry);
+    setAutoRaise(true);
+    setFocusPolicy(Qt::NoFocus);
+    setText(letter);
+    QFont letter_font(QStringLiteral("Monospace"));
+    letter_font.setStyleHint(QFont::TypeWriter);
+    letter_font.setFixedPitch(true);
+    letter_font.setPixelSize(12);
+    letter_font.setBold(true);
+    setFont(letter_font);
+    setColor(0);
+}
+
+uint32_t ColorButton::color() const {
+    return colorRefFrom(palette().color(QPalette::Active, QPalette::ButtonText));
+}
+
+void ColorButton::setColor(uint32_t color) {
+    // Only the enabled look carries the colour; a disabled button greys its letter.
+    QPalette letter_palette = palette();
+    const QColor letter = colorFromRef(color);
+    letter_palette.setColor(QPalette::Active, QPalette::ButtonText, letter);
+    letter_palette.setColor(QPalette::Inactive, QPalette::ButtonText, letter);
+    setPalette(letter_palette);
+}
+
+}  // namespace tv

@@ -1,0 +1,20 @@
+// A speed button that shows a colour as the colour of its letter. The letter colour is
+// the only record of the colour: color() reads it back from the button.
+#pragma once
+
+#include <QToolButton>
+#include <cstdint>
+
+namespace tv {
+
+class ColorButton final : public QToolButton {
+    Q_OBJECT
+  public:
+    ColorButton(QWidget* parent, const QString& letter, const QRect& geometry);
+
+    // The colour as 0x00BBGGRR.
+    uint32_t color() const;
+    void setColor(uint32_t color);
+};
+
+}  // namespace tv

@@ -1,0 +1,401 @@
+#include "toolwin/feny.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QRadioButton>
+#include <QSlider>
+#include <QToolButton>
+#include <array>
+#include <cmath>
+#include <initializer_list>
+#include <optional>
+
+#include "toolwin/color_button.h"
+#include "toolwin/tool_controls.h"
+#include "toolwin/tool_glyphs.h"
+
+namespace tv {
+
+namespace {
+
+constexpr int kRow = 16;
+constexpr int kShortLabelTop = 16;
+constexpr int kTallLabelTop = 42;
+
+constexpr uint32_t kDefaultGlobalAmbient = 0x808080;
+constexpr uint32_t kDefaultDiffuse = 0xCCCCCC;
+constexpr uint32_t kDefaultAmbient = 0x333333;
+constexpr uint32_t kDefaultSpecular = 0xFFFFFF;
+constexpr int32_t kDefaultSpotAngle = 45;
+constexpr std::array<int32_t, 3> kDefaultSpotSteps = {0, 0, -10};
+
+// The track-bar position nearest to value × 10, kept inside the track bar's range; a
+// value that is not a number (a file may hold one) gives the minimum.
+int positionOf(float value, const QSlider& track_bar) {
+    const double position = std::nearbyint(static_cast<double>(value) * 10.0);
+    if (!(position >= track_bar.minimum())) {
+        return track_bar.minimum();
+    }
+    if (position > track_bar.maximum()) {
+        return track_bar.maximum();
+    }
+    return static_cast<int>(position);
+}
+
+QRadioButton* radioButton(QWidget* parent, const QString& text, const QRect& geometry) {
+    auto* button = new QRadioButton(text, parent);
+    button->setGeometry(geometry);
+    return button;
+}
+
+QCheckBox* checkBox(QWidget* parent, const QString& text, const QRect& geometry) {
+    auto* box = new QCheckBox(text, parent);
+    box->setGeometry(geometry);
+    return box;
+}
+
+}  // namespace
+
+Tform_feny::Tform_feny(ToolHost& host, QMainWindow* parent)
+    : ToolWindow(host, parent, ToolWindowId::Light, QStringLiteral("Light:"),
+                 QSize(606, kShortClientHeight)) {
+    QWidget* client = clientArea();
+    buildFirstRow(client);
+    buildSecondRow(client);
+    connectHandlers();
+    FormCreate(2);
+    select_depth = 0;
+}
+
+void Tform_feny::buildFirstRow(QWidget* client) {
+    l_feny = makeLabel(client, QStringLiteral("Light:"), QRect(4, kShortLabelTop, 36, 14));
+
+    l_globamb = makeLabel(client, QStringLiteral("Global ambient light"), QRect(40, 0, 68, 28),
+                          Qt::AlignCenter);
+    l_globamb->setWordWrap(true);
+    g_globamb = new ColorButton(client, QStringLiteral("G"), QRect(64, 28, 20, 18));
+    makeSeparator(client, 110, kShortClientHeight);
+
+    rb_1 = radioButton(client, QStringLiteral("Light 1"), QRect(114, 0, 60, kRow));
+    rb_2 = radioButton(client, QStringLiteral("Light 2"), QRect(114, kRow, 60, kRow));
+    rb_3 = radioButton(client, QStringLiteral("Light 3"), QRect(114, 2 * kRow, 60, kRow));
+    rb_1->setChecked(true);
+
+    cb_be = checkBox(client, QStringLiteral("On"), QRect(176, 0, 86, kRow));
+    cb_be->setChecked(true);
+    cb_forg = checkBox(client, QStringLiteral("Rotated"), QRect(176, kRow, 86, kRow));
+    cb_irany = checkBox(client, QStringLiteral("Indicate light"), QRect(176, 2 * kRow, 86, kRow));
+    makeSeparator(client, 264, kShortClientHeight);
+
+    const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
+    l_ldiff = makeLabel(client, QStringLiteral("Diffuse color"), QRect(266, 0, 76, kRow), right);
+    g_ldiff = new ColorButton(client, QStringLiteral("D"), QRect(344, 0, 18, kRow));
+    l_lamb = makeLabel(client, QStringLiteral("Ambient color"), QRect(266, kRow, 76, kRow), right);
+    g_lamb = new ColorButton(client, QStringLiteral("A"), QRect(344, kRow, 18, kRow));
+    l_lspec =
+        makeLabel(client, QStringLiteral("Specular color"), QRect(266, 2 * kRow, 76, kRow), right);
+    g_lspec = new ColorButton(client, QStringLiteral("S"), QRect(344, 2 * kRow, 18, kRow));
+    makeSeparator(client, 364, kShortClientHeight);
+
+    panel_irany = new QWidget(client);
+    panel_irany->setGeometry(368, 0, 80, kShortClientHeight);
+    rb_irany = radioButton(panel_irany, QStringLiteral("Directional"), QRect(0, 6, 80, kRow));
+    rb_poz = radioButton(panel_irany, QStringLiteral("Positioned"), QRect(0, 26, 80, kRow));
+    rb_irany->setChecked(true);
+    makeSeparator(client, 448, kShortClientHeight);
+
+    makeLabel(client, QStringLiteral("X"), QRect(452, 1, 72, 13), Qt::AlignCenter);
+    tb_x = makeTrackBar(client, Qt::Horizontal, -20, 20, 5, -10, QRect(452, 14, 72, 30));
+    makeLabel(client, QStringLiteral("Y"), QRect(526, 17, 9, 14));
+    tb_y = makeTrackBar(client, Qt::Vertical, -20, 20, 5, -10, QRect(535, 1, 20, 46));
+    makeLabel(client, QStringLiteral("Z"), QRect(556, 17, 9, 14));
+    tb_z = makeTrackBar(client, Qt::Vertical, -20, 20, 5, 10, QRect(565, 1, 20, 46));
+    g_alap = makeSpeedButton(client, makeToolGlyph(ToolGlyph::Reset), QRect(584, 13, 22, 22));
+}
+
+void Tform_feny::buildSecondRow(QWidget* client) {
+    auto* divider = new QFrame(client);
+    divider->setFrameShape(QFrame::HLine);
+    divider->setFrameShadow(QFrame::Sunken);
+    divider->setGeometry(40, 53, 564, 2);
+
+    cb_spot = checkBox(client, QStringLiteral("Spotlight"), QRect(44, 72, 76, kRow));
+    l_vszog = makeLabel(client, QStringLiteral("Cutoff angle:"), QRect(124, 60, 84, 14));
+    l_vsz = makeLabel(client, QStringLiteral("45°"), QRect(208, 60, 36, 14), Qt::AlignCenter);
+    tb_vsz =
+        makeTrackBar(client, Qt::Horizontal, 0, 90, 10, kDefaultSpotAngle, QRect(124, 72, 120, 28));
+
+    l_spotirany =
+        makeLabel(client, QStringLiteral("Spotlight direction:"), QRect(262, 73, 110, 14));
+    makeLabel(client, QStringLiteral("X"), QRect(376, 60, 80, 13), Qt::AlignCenter);
+    tb_px = makeTrackBar(client, Qt::Horizontal, -10, 10, 3, 0, QRect(376, 72, 80, 28));
+    makeLabel(client, QStringLiteral("Y"), QRect(462, 73, 9, 14));
+    tb_py = makeTrackBar(client, Qt::Vertical, -10, 10, 3, 0, QRect(471, 60, 20, 40));
+    makeLabel(client, QStringLiteral("Z"), QRect(494, 73, 9, 14));
+    tb_pz = makeTrackBar(client, Qt::Vertical, -10, 10, 3, kDefaultSpotSteps[2],
+                         QRect(503, 60, 20, 40));
+}
+
+// Check boxes and radio buttons run their click handlers on every change of their state,
+// whether the user or the program changed it; a radio button only when it becomes checked.
+void Tform_feny::setRadioHandler(QRadioButton* button, void (Tform_feny::*handler)()) {
+    connect(button, &QRadioButton::toggled, this, [this, handler](bool checked) {
+        if (checked) {
+            (this->*handler)();
+        }
+    });
+}
+
+void Tform_feny::connectHandlers() {
+    setRadioHandler(rb_1, &Tform_feny::rb_1Click);
+    setRadioHandler(rb_2, &Tform_feny::rb_1Click);
+    setRadioHandler(rb_3, &Tform_feny::rb_1Click);
+    setRadioHandler(rb_irany, &Tform_feny::rb_iranyClick);
+    setRadioHandler(rb_poz, &Tform_feny::rb_iranyClick);
+    connect(cb_be, &QCheckBox::toggled, this, [this] { cb_beClick(); });
+    connect(cb_forg, &QCheckBox::toggled, this, [this] { cb_forgClick(); });
+    connect(cb_irany, &QCheckBox::toggled, this, [this] { cb_iranyClick(); });
+    connect(cb_spot, &QCheckBox::toggled, this, [this] { cb_spotClick(); });
+    connect(tb_x, &QSlider::valueChanged, this, [this] { tb_xChange(); });
+    connect(tb_y, &QSlider::valueChanged, this, [this] { tb_yChange(); });
+    connect(tb_z, &QSlider::valueChanged, this, [this] { tb_zChange(); });
+    connect(tb_vsz, &QSlider::valueChanged, this, [this] { tb_vszChange(); });
+    for (QSlider* track_bar : {tb_px, tb_py, tb_pz}) {
+        connect(track_bar, &QSlider::valueChanged, this,
+                [this, track_bar] { tb_pxChange(track_bar); });
+    }
+    for (ColorButton* button : {g_globamb, g_ldiff, g_lamb, g_lspec}) {
+        connect(button, &QToolButton::clicked, this, [this, button] { g_globambClick(button); });
+    }
+    connect(g_alap, &QToolButton::clicked, this, [this] { g_alapClick(); });
+}
+
+void Tform_feny::rb_1Click() {
+    ++select_depth;
+    if (select_depth > 1) {
+        --select_depth;
+        return;
+    }
+    current_light = rb_1->isChecked() ? 0 : rb_2->isChecked() ? 1 : 2;
+    const int light = current_light;
+    TSceneState& scene = host_.scene();
+
+    const bool lit = host_.displayMode() >= 2;
+    for (QWidget* control : std::initializer_list<QWidget*>{g_globamb, rb_1, rb_2, rb_3, cb_be}) {
+        control->setEnabled(lit);
+    }
+
+    cb_be->setChecked(scene.light_on[light]);
+    const bool on = lit && scene.light_on[light];
+
+    cb_forg->setChecked(scene.light_rotated[light]);
+    cb_irany->setChecked(scene.light_indicated[light]);
+    cb_forg->setEnabled(on);
+    cb_irany->setEnabled(on);
+
+    // A directional light is never a spotlight. An exclusive radio button cannot be
+    // unchecked by itself, so the button of the light's kind is checked instead.
+    if (scene.light_position[light][3] == 0.0f) {
+        rb_irany->setChecked(true);
+        scene.spot_cutoff[light] = kNoSpotCutoff;
+    } else {
+        rb_poz->setChecked(true);
+    }
+    rb_irany->setEnabled(on);
+    rb_poz->setEnabled(on);
+
+    g_ldiff->setColor(static_cast<uint32_t>(scene.colors[lightDiffuseIndex(light)]));
+    g_lamb->setColor(static_cast<uint32_t>(scene.colors[lightAmbientIndex(light)]));
+    g_lspec->setColor(static_cast<uint32_t>(scene.colors[lightSpecularIndex(light)]));
+    g_ldiff->setEnabled(on);
+    g_lamb->setEnabled(on);
+    g_lspec->setEnabled(on);
+
+    tb_x->setValue(positionOf(scene.light_position[light][0], *tb_x));
+    tb_y->setValue(positionOf(-scene.light_position[light][1], *tb_y));
+    tb_z->setValue(positionOf(scene.light_position[light][2], *tb_z));
+    tb_x->setEnabled(on);
+    tb_y->setEnabled(on);
+    tb_z->setEnabled(on);
+
+    const bool positioned = on && rb_poz->isChecked();
+    const bool tall = rb_poz->isChecked();
+    l_feny->move(l_feny->x(), tall ? kTallLabelTop : kShortLabelTop);
+    setFixedClientHeight(tall ? kTallClientHeight : kShortClientHeight);
+
+    cb_spot->setChecked(scene.spot_cutoff[light] != kNoSpotCutoff);
+    cb_spot->setEnabled(positioned);
+    const bool spot = positioned && cb_spot->isChecked();
+
+    updating_controls = true;
+    tb_vsz->setValue(scene.spot_angle[light]);
+    tb_px->setValue(scene.spot_direction_steps[light][0]);
+    tb_py->setValue(scene.spot_direction_steps[light][1]);
+    tb_pz->setValue(scene.spot_direction_steps[light][2]);
+    for (QSlider* track_bar : {tb_vsz, tb_px, tb_py, tb_pz}) {
+        track_bar->setEnabled(spot);
+    }
+    updating_controls = false;
+
+    --select_depth;
+}
+
+void Tform_feny::cb_beClick() {
+    host_.scene().light_on[current_light] = cb_be->isChecked();
+    rb_1Click();
+    host_.SetModified(true);
+}
+
+void Tform_feny::cb_forgClick() {
+    host_.scene().light_rotated[current_light] = cb_forg->isChecked();
+    host_.SetModified(true);
+}
+
+void Tform_feny::cb_iranyClick() {
+    host_.scene().light_indicated[current_light] = cb_irany->isChecked();
+    host_.SetModified(true);
+}
+
+void Tform_feny::rb_iranyClick() {
+    host_.scene().light_position[current_light][3] = rb_poz->isChecked() ? 1.0f : 0.0f;
+    rb_1Click();
+    host_.SetModified(true);
+}
+
+void Tform_feny::tb_xChange() {
+    host_.scene().light_position[current_light][0] = static_cast<float>(tb_x->value() / 10.0);
+    host_.SetModified(true);
+}
+
+// The knob at the top is the highest position: the track bar's sign is reversed.
+void Tform_feny::tb_yChange() {
+    host_.scene().light_position[current_light][1] = static_cast<float>(-tb_y->value() / 10.0);
+    host_.SetModified(true);
+}
+
+void Tform_feny::tb_zChange() {
+    host_.scene().light_position[current_light][2] = static_cast<float>(tb_z->value() / 10.0);
+    host_.SetModified(true);
+}
+
+void Tform_feny::cb_spotClick() {
+    TSceneState& scene = host_.scene();
+    const int light = current_light;
+    if (cb_spot->isChecked()) {
+        tb_vsz->setValue(scene.spot_angle[light]);
+        scene.spot_cutoff[light] = static_cast<float>(scene.spot_angle[light]);
+    } else {
+        scene.spot_cutoff[light] = kNoSpotCutoff;
+    }
+    rb_1Click();
+    host_.SetModified(true);
+}
+
+void Tform_feny::tb_vszChange() {
+    const int position = tb_vsz->value();
+    l_vsz->setText(QStringLiteral("%1°").arg(position));
+    if (updating_controls) {
+        return;
+    }
+    TSceneState& scene = host_.scene();
+    scene.spot_angle[current_light] = position;
+    scene.spot_cutoff[current_light] = static_cast<float>(position);
+    host_.SetModified(true);
+}
+
+// The three steps are never all zero, so the spot direction always has a length: the
+// track bar that would make them so pushes another one to 1, whose own change stores
+// the direction first.
+void Tform_feny::tb_pxChange(QSlider* sender) {
+    if (updating_controls) {
+        return;
+    }
+    if (tb_px->value() == 0 && tb_py->value() == 0 && tb_pz->value() == 0) {
+        (sender == tb_py ? tb_pz : tb_py)->setValue(1);
+    }
+    TSceneState& scene = host_.scene();
+    const std::array<int32_t, 3> steps = {tb_px->value(), tb_py->value(), tb_pz->value()};
+    scene.spot_direction_steps[current_light] = steps;
+    scene.spot_direction[current_light] = spotDirectionFromSteps(steps);
+    host_.SetModified(true);
+}
+
+void Tform_feny::g_globambClick(ColorButton* sender) {
+    const std::optional<uint32_t> chosen = host_.dialogs().chooseColor(sender->color());
+    if (!chosen) {
+        return;
+    }
+    sender->setColor(*chosen);
+    StoreColors();
+    host_.SetModified(true);
+}
+
+void Tform_feny::StoreColors() {
+    TSceneState& scene = host_.scene();
+    const int light = current_light;
+    const uint32_t global_ambient = g_globamb->color();
+    const uint32_t diffuse = g_ldiff->color();
+    const uint32_t ambient = g_lamb->color();
+    const uint32_t specular = g_lspec->color();
+    scene.colors[kColorGlobalAmbient] = static_cast<int32_t>(global_ambient);
+    scene.global_ambient = colorToRgba(global_ambient);
+    scene.colors[lightDiffuseIndex(light)] = static_cast<int32_t>(diffuse);
+    scene.colors[lightAmbientIndex(light)] = static_cast<int32_t>(ambient);
+    scene.colors[lightSpecularIndex(light)] = static_cast<int32_t>(specular);
+    scene.light_diffuse[light] = colorToRgba(diffuse);
+    scene.light_ambient[light] = colorToRgba(ambient);
+    scene.light_specular[light] = colorToRgba(specular);
+}
+
+void Tform_feny::g_alapClick() {
+    TSceneState& scene = host_.scene();
+    current_light = 0;
+    g_globamb->setColor(kDefaultGlobalAmbient);
+    g_ldiff->setColor(kDefaultDiffuse);
+    g_lamb->setColor(kDefaultAmbient);
+    g_lspec->setColor(kDefaultSpecular);
+    StoreColors();
+
+    // Each of these runs its handler when it changes, as a user's action would.
+    rb_1->setChecked(true);
+    cb_be->setEnabled(true);
+    cb_forg->setChecked(false);
+    rb_irany->setChecked(true);
+    cb_irany->setChecked(false);
+    tb_x->setValue(-10);
+    tb_y->setValue(-10);
+    tb_z->setValue(10);
+    cb_spot->setChecked(false);
+    tb_vsz->setValue(kDefaultSpotAngle);
+    updating_controls = true;
+    tb_px->setValue(kDefaultSpotSteps[0]);
+    tb_py->setValue(kDefaultSpotSteps[1]);
+    tb_pz->setValue(kDefaultSpotSteps[2]);
+
+    for (int light = 0; light < kLightCount; ++light) {
+        const bool first = light == 0;
+        if (!first) {
+            scene.light_diffuse[light] = colorToRgba(0);
+            scene.light_ambient[light] = colorToRgba(0);
+            scene.light_specular[light] = colorToRgba(0);
+        }
+        scene.light_position[light] =
+            first ? Rgba{-1.0f, 1.0f, 1.0f, 0.0f} : Rgba{0.0f, 0.1f, 1.0f, 0.0f};
+        scene.light_on[light] = first;
+        scene.light_indicated[light] = false;
+        scene.light_rotated[light] = false;
+        scene.spot_angle[light] = kDefaultSpotAngle;
+        scene.spot_cutoff[light] = kNoSpotCutoff;
+        scene.spot_direction_steps[light] = kDefaultSpotSteps;
+        scene.spot_direction[light] = {0.0f, 0.0f, -1.0f};
+    }
+    for (int index = lightDiffuseIndex(1); index <= lightSpecularIndex(2); ++index) {
+        scene.colors[index] = 0;
+    }
+
+    rb_1Click();
+    host_.SetModified(true);
+}
+
+}  // namespace tv

@@ -1,0 +1,112 @@
+#include "toolwin/forg.h"
+
+#include <QLabel>
+#include <QSlider>
+#include <QToolButton>
+
+#include "toolwin/tool_controls.h"
+#include "toolwin/tool_glyphs.h"
+
+namespace tv {
+
+namespace {
+
+constexpr float kTurnStep = 15.0f;
+
+}  // namespace
+
+Tform_forg::Tform_forg(ToolHost& host, QMainWindow* parent)
+    : ToolWindow(host, parent, ToolWindowId::Rotate, QStringLiteral("Rotate"), QSize(341, 48)) {
+    QWidget* client = clientArea();
+    l_forg = makeLabel(client, QStringLiteral("Rotate:"), QRect(4, 17, 40, 14));
+    makeLabel(client, QStringLiteral("X"), QRect(44, 17, 8, 14));
+    g_fxpl = makeSpeedButton(client, makeToolGlyph(ToolGlyph::TurnUp), QRect(52, 3, 20, 20));
+    g_fxm = makeSpeedButton(client, makeToolGlyph(ToolGlyph::TurnDown), QRect(52, 25, 20, 20));
+    makeLabel(client, QStringLiteral("Y"), QRect(76, 17, 8, 14));
+    g_fym = makeSpeedButton(client, makeToolGlyph(ToolGlyph::TurnLeft), QRect(84, 14, 20, 20));
+    g_fypl = makeSpeedButton(client, makeToolGlyph(ToolGlyph::TurnRight), QRect(104, 14, 20, 20));
+    makeLabel(client, QStringLiteral("Z"), QRect(128, 17, 8, 14));
+    g_fzpl = makeSpeedButton(client, makeToolGlyph(ToolGlyph::TurnAntiClockwise),
+                             QRect(136, 14, 20, 20));
+    g_fzm =
+        makeSpeedButton(client, makeToolGlyph(ToolGlyph::TurnClockwise), QRect(156, 14, 20, 20));
+    makeSeparator(client, 180, 48);
+
+    l_fseb = makeLabel(client, QStringLiteral("Speed:"), QRect(186, 17, 36, 14));
+    makeLabel(client, QStringLiteral("X"), QRect(222, 17, 8, 14));
+    tb_x = makeTrackBar(client, Qt::Vertical, -10, 10, 0, 0, QRect(230, 1, 20, 46));
+    makeLabel(client, QStringLiteral("Y"), QRect(252, 5, 8, 14));
+    tb_y = makeTrackBar(client, Qt::Horizontal, -10, 10, 0, 0, QRect(260, 1, 52, 22));
+    makeLabel(client, QStringLiteral("Z"), QRect(252, 29, 8, 14));
+    tb_z = makeTrackBar(client, Qt::Horizontal, -10, 10, 0, 0, QRect(260, 25, 52, 22));
+    g_alap = makeSpeedButton(client, makeToolGlyph(ToolGlyph::Reset), QRect(316, 13, 23, 22));
+
+    connect(tb_x, &QSlider::valueChanged, this, [this] { tb_xChange(); });
+    connect(tb_y, &QSlider::valueChanged, this, [this] { tb_yChange(); });
+    connect(tb_z, &QSlider::valueChanged, this, [this] { tb_zChange(); });
+    connect(g_fxpl, &QToolButton::clicked, this, [this] { g_fxplClick(); });
+    connect(g_fxm, &QToolButton::clicked, this, [this] { g_fxmClick(); });
+    connect(g_fym, &QToolButton::clicked, this, [this] { g_fymClick(); });
+    connect(g_fypl, &QToolButton::clicked, this, [this] { g_fyplClick(); });
+    connect(g_fzpl, &QToolButton::clicked, this, [this] { g_fzplClick(); });
+    connect(g_fzm, &QToolButton::clicked, this, [this] { g_fzmClick(); });
+    connect(g_alap, &QToolButton::clicked, this, [this] { g_alapClick(); });
+    FormCreate(4);
+}
+
+void Tform_forg::tb_xChange() {
+    host_.scene().rotate_speed_x = static_cast<float>(tb_x->value()) / 4.0f;
+    host_.SetModified(true);
+}
+
+void Tform_forg::tb_yChange() {
+    host_.scene().rotate_speed_y = static_cast<float>(-tb_y->value()) / 4.0f;
+    host_.SetModified(true);
+}
+
+void Tform_forg::tb_zChange() {
+    host_.scene().rotate_speed_z = static_cast<float>(-tb_z->value()) / 4.0f;
+    host_.SetModified(true);
+}
+
+void Tform_forg::g_fxplClick() {
+    host_.scene().rotate_step_x = -kTurnStep;
+    host_.SetModified(true);
+}
+
+void Tform_forg::g_fxmClick() {
+    host_.scene().rotate_step_x = kTurnStep;
+    host_.SetModified(true);
+}
+
+void Tform_forg::g_fymClick() {
+    host_.scene().rotate_step_y = kTurnStep;
+    host_.SetModified(true);
+}
+
+void Tform_forg::g_fyplClick() {
+    host_.scene().rotate_step_y = -kTurnStep;
+    host_.SetModified(true);
+}
+
+void Tform_forg::g_fzplClick() {
+    host_.scene().rotate_step_z = kTurnStep;
+    host_.SetModified(true);
+}
+
+void Tform_forg::g_fzmClick() {
+    host_.scene().rotate_step_z = -kTurnStep;
+    host_.SetModified(true);
+}
+
+// Stops the rotation (through the change handlers of the track bars that move) and puts
+// the object back in its first orientation; pending one-off turns stay.
+void Tform_forg::g_alapClick() {
+    tb_x->setValue(0);
+    tb_y->setValue(0);
+    tb_z->setValue(0);
+    host_.scene().rotation_matrix = kIdentityMatrix;
+    host_.SetModified(true);
+}
+
+}  // namespace tv

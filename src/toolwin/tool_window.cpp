@@ -1,0 +1,70 @@
+#include "toolwin/tool_window.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMainWindow>
+#include <QScreen>
+
+namespace tv {
+
+namespace {
+
+// The controls are laid out for this text size, whatever the desktop's font.
+constexpr int kClientFontPixels = 11;
+
+}  // namespace
+
+ToolWindow::ToolWindow(ToolHost& host, QMainWindow* parent, ToolWindowId id, const QString& caption,
+                       QSize client_size)
+    : QDockWidget(caption, parent), host_(host), id_(id), client_(new QWidget(this)) {
+    setFeatures(DockWidgetClosable | DockWidgetMovable | DockWidgetFloatable);
+    setAllowedAreas(Qt::TopDockWidgetArea | Qt::BottomDockWidgetArea);
+
+    QFont font = client_->font();
+    font.setPixelSize(kClientFontPixels);
+    client_->setFont(font);
+    client_->setFixedSize(client_size);
+    setWidget(client_);
+    fixed_client_width = client_size.width();
+    fixed_client_height = client_size.height();
+
+    if (parent != nullptr) {
+        parent->addDockWidget(Qt::TopDockWidgetArea, this);
+    }
+    setFloating(true);
+    hide();
+    connect(this, &QDockWidget::topLevelChanged, this, [this] { FormResize(); });
+}
+
+void ToolWindow::FormCreate(int stack_index) {
+    adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        const QSize window = frameGeometry().size();
+        move(area.x() + area.width() - window.width(),
+             area.y() + area.height() - stack_index * window.height());
+    }
+    fixed_client_width = client_->width();
+    fixed_client_height = client_->height();
+}
+
+void ToolWindow::FormResize() {
+    client_->setFixedSize(fixed_client_width, fixed_client_height);
+    if (isFloating()) {
+        adjustSize();
+    }
+}
+
+void ToolWindow::setFixedClientHeight(int32_t height) {
+    fixed_client_height = height;
+    FormResize();
+}
+
+void ToolWindow::closeEvent(QCloseEvent* event) {
+    QDockWidget::closeEvent(event);
+    if (event->isAccepted()) {
+        host_.toolWindowClosed(id_);
+    }
+}
+
+}  // namespace tv
