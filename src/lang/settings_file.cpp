@@ -1,5 +1,6 @@
 #include "lang/settings_file.h"
 
+#include "lang/text_lines.h"
 #include "util/vex1.h"
 
 namespace tv {
@@ -14,6 +15,18 @@ SettingsLine parseSettingsLine(std::string_view trimmed) {
         result.kind = SettingsLine::Kind::Error;
     }
     return result;
+}
+
+void readSettingsFile(std::string_view file_bytes, const SettingsVisitor& visit) {
+    LineReader reader(file_bytes);
+    std::string_view raw;
+    while (reader.next(raw)) {
+        const std::string_view line = trimControls(raw);
+        const SettingsLine parsed = parseSettingsLine(line);
+        if (parsed.kind != SettingsLine::Kind::Skip) {
+            visit(reader.row(), parsed, line);
+        }
+    }
 }
 
 }  // namespace tv

@@ -3,6 +3,7 @@
 // an error.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -22,5 +23,11 @@ struct SettingsLine {
 // without regard to case and must be followed by "=" at once; blanks after the "="
 // belong to the value.
 SettingsLine parseSettingsLine(std::string_view trimmed);
+
+// Reads the file's lines in order and calls visit(row, parsed, trimmed line) for each
+// LANGUAGE= line and each error; rows count every line from 1.
+using SettingsVisitor =
+    std::function<void(int row, const SettingsLine& parsed, std::string_view line)>;
+void readSettingsFile(std::string_view file_bytes, const SettingsVisitor& visit);
 
 }  // namespace tv

@@ -2,7 +2,6 @@
 
 #include "lang/format_text.h"
 #include "lang/settings_file.h"
-#include "lang/text_lines.h"
 
 // TORVELLE_LANG_INSTALL_DIR comes from the build: the folder that installing fills.
 
@@ -12,32 +11,23 @@ int applySettingsFile(std::string_view settings_bytes, const std::string& lang_d
                       const std::vector<LanguageEntry>& languages, const TextTable& texts,
                       const StartLanguageCalls& calls) {
     int applied = -1;
-    LineReader reader(settings_bytes);
-    std::string_view raw;
-    while (reader.next(raw)) {
-        const std::string_view line = trimControls(raw);
-        const SettingsLine parsed = parseSettingsLine(line);
-        const int row = reader.row();
-        if (parsed.kind == SettingsLine::Kind::Error) {
-            std::string text = rowErrorHead(texts, kSettingsWarningName, row);
-            text.push_back(kWarningLineBreak);
-            text.append(line);
-            calls.warn({row, std::move(text)});
-        } else if (parsed.kind == SettingsLine::Kind::Language) {
-            if (!findLanguageFile(lang_dir, parsed.language)) {
+    readSettingsFile(
+        settings_bytes, [&](int row, const SettingsLine& parsed, std::string_view line) {
+            const auto warn = [&](std::string_view second_line) {
                 std::string text = rowErrorHead(texts, kSettingsWarningName, row);
                 text.push_back(kWarningLineBreak);
-                text.append(formatText(texts[kTextLanguageMissing], {parsed.language}));
+                text.append(second_line);
                 calls.warn({row, std::move(text)});
-                continue;
-            }
-            const int index = findLanguage(languages, parsed.language);
-            if (index >= 0) {
+            };
+            if (parsed.kind == SettingsLine::Kind::Error) {
+                warn(line);
+            } else if (!findLanguageFile(lang_dir, parsed.language)) {
+                warn(formatText(texts[kTextLanguageMissing], {parsed.language}));
+            } else if (const int index = findLanguage(languages, parsed.language); index >= 0) {
                 applied = index;
                 calls.apply(index);
             }
-        }
-    }
+        });
     return applied;
 }
 

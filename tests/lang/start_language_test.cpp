@@ -150,6 +150,16 @@ TEST(SettingsLine, LanguageKeyWithoutRegardToCase) {
     }
 }
 
+TEST(SettingsFile, VisitsLanguageAndErrorLinesWithTheirRows) {
+    std::vector<std::string> seen;
+    readSettingsFile(
+        "; comment\r\n\r\n language=magyar \nwhat?\n\x1ALANGUAGE=x",
+        [&](int row, const SettingsLine& parsed, std::string_view line) {
+            seen.push_back(std::to_string(row) + ":" + parsed.language + ":" + std::string(line));
+        });
+    EXPECT_THAT(seen, ElementsAre("3:MAGYAR:language=magyar", "4::what?"));
+}
+
 TEST_F(LanguageFolder, SettingsFileNamesTheLanguage) {
     addFile("English.lng");
     addFile("Magyar.lng");
