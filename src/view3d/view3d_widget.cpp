@@ -3,26 +3,14 @@
 #include <utility>
 
 #include "view3d/opengl_layer.h"
+#include "view3d/surface_format.h"
 
 namespace tv {
 
 View3DWidget::View3DWidget(TSceneState& scene, const ProfileModel& profile, FrameCounters& counters,
                            QWidget* parent)
     : QOpenGLWidget(parent), scene_(scene), profile_(profile), counters_(counters) {
-    setFormat(surfaceFormat());
-}
-
-QSurfaceFormat View3DWidget::surfaceFormat() {
-    QSurfaceFormat format;
-    format.setRenderableType(QSurfaceFormat::OpenGL);
-    format.setProfile(QSurfaceFormat::CompatibilityProfile);
-    format.setRedBufferSize(8);
-    format.setGreenBufferSize(8);
-    format.setBlueBufferSize(8);
-    format.setDepthBufferSize(16);
-    format.setSwapBehavior(QSurfaceFormat::DoubleBuffer);
-    format.setSwapInterval(0);
-    return format;
+    setFormat(viewSurfaceFormat());
 }
 
 void View3DWidget::setControlsSource(ControlsSource source) {

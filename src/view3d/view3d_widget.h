@@ -4,7 +4,6 @@
 #pragma once
 
 #include <QOpenGLWidget>
-#include <QSurfaceFormat>
 #include <functional>
 #include <optional>
 
@@ -23,11 +22,6 @@ class View3DWidget : public QOpenGLWidget {
     // The scene, profile and counters are the owner's and must outlive the widget.
     View3DWidget(TSceneState& scene, const ProfileModel& profile, FrameCounters& counters,
                  QWidget* parent = nullptr);
-
-    // Compatibility profile (immediate mode), RGBA 8-8-8, depth 16, double buffered, swap
-    // interval 0. Given to the widget; the program may also make it the default format
-    // before the application object exists, so that the window's swaps do not wait either.
-    static QSurfaceFormat surfaceFormat();
 
     // Without a source the widget renders default controls (wire frame, 7 segments).
     void setControlsSource(ControlsSource source);

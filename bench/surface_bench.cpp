@@ -1,0 +1,53 @@
+// The surface builder alone: a frame's preparation and the strips with normals (the lit
+// modes' geometry) into a sink that does nothing.
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+#include "bench_profile.h"
+#include "view3d/surface_builder.h"
+
+namespace tv::bench {
+namespace {
+
+void BM_StripsIntoNullSink(benchmark::State& state) {
+    auto profile = std::make_unique<ProfileModel>();
+    fillWavyProfile(*profile, static_cast<int>(state.range(0)));
+    const int segments = static_cast<int>(state.range(1));
+    SurfaceFrame& frame = frameWorkspace();
+    for (auto _ : state) {
+        NullSink sink;
+        frame.prepare(*profile, Axis::Y, 1.0, segments);
+        emitStrips(frame, sink, true);
+        benchmark::DoNotOptimize(sink.sum());
+    }
+    const double vertices = 2.0 * (profile->point_count - 1) * (segments + 1);
+    state.counters["vertices/s"] =
+        benchmark::Counter(vertices, benchmark::Counter::kIsIterationInvariantRate);
+}
+BENCHMARK(BM_StripsIntoNullSink)
+    ->ArgNames({"points", "segments"})
+    ->Args({4096, 999})
+    ->Args({50, 7})
+    ->Unit(benchmark::kMillisecond);
+
+void BM_WireFrameIntoNullSink(benchmark::State& state) {
+    auto profile = std::make_unique<ProfileModel>();
+    fillWavyProfile(*profile, static_cast<int>(state.range(0)));
+    const int segments = static_cast<int>(state.range(1));
+    SurfaceFrame& frame = frameWorkspace();
+    for (auto _ : state) {
+        NullSink sink;
+        frame.prepare(*profile, Axis::Y, 1.0, segments);
+        emitWireFrame(frame, sink);
+        benchmark::DoNotOptimize(sink.sum());
+    }
+}
+BENCHMARK(BM_WireFrameIntoNullSink)
+    ->ArgNames({"points", "segments"})
+    ->Args({4096, 999})
+    ->Args({50, 7})
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace tv::bench
