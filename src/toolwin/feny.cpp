@@ -69,72 +69,72 @@ Tform_feny::Tform_feny(ToolHost& host, QMainWindow* parent)
 }
 
 void Tform_feny::buildFirstRow(QWidget* client) {
-    l_feny = makeLabel(client, QStringLiteral("Light:"), QRect(4, kShortLabelTop, 36, 14));
+    l_feny = makeLabel(client, QStringLiteral("Light:"), QRect(3, kShortLabelTop, 33, 14));
 
-    l_globamb = makeLabel(client, QStringLiteral("Global ambient light"), QRect(40, 0, 68, 28),
+    l_globamb = makeLabel(client, QStringLiteral("Global ambient light"), QRect(37, 1, 76, 28),
                           Qt::AlignCenter);
     l_globamb->setWordWrap(true);
-    g_globamb = new ColorButton(client, QStringLiteral("G"), QRect(64, 28, 20, 18));
-    makeSeparator(client, 110, kShortClientHeight);
+    g_globamb = new ColorButton(client, QStringLiteral("G"), QRect(65, 29, 20, 18));
+    makeSeparator(client, 114, kShortClientHeight);
 
-    rb_1 = radioButton(client, QStringLiteral("Light 1"), QRect(114, 0, 60, kRow));
-    rb_2 = radioButton(client, QStringLiteral("Light 2"), QRect(114, kRow, 60, kRow));
-    rb_3 = radioButton(client, QStringLiteral("Light 3"), QRect(114, 2 * kRow, 60, kRow));
+    rb_1 = radioButton(client, QStringLiteral("Light 1"), QRect(117, 0, 60, kRow));
+    rb_2 = radioButton(client, QStringLiteral("Light 2"), QRect(117, kRow, 60, kRow));
+    rb_3 = radioButton(client, QStringLiteral("Light 3"), QRect(117, 2 * kRow, 60, kRow));
     rb_1->setChecked(true);
 
-    cb_be = checkBox(client, QStringLiteral("On"), QRect(176, 0, 86, kRow));
+    cb_be = checkBox(client, QStringLiteral("On"), QRect(179, 0, 94, kRow));
     cb_be->setChecked(true);
-    cb_forg = checkBox(client, QStringLiteral("Rotated"), QRect(176, kRow, 86, kRow));
-    cb_irany = checkBox(client, QStringLiteral("Indicate light"), QRect(176, 2 * kRow, 86, kRow));
-    makeSeparator(client, 264, kShortClientHeight);
+    cb_forg = checkBox(client, QStringLiteral("Rotated"), QRect(179, kRow, 94, kRow));
+    cb_irany = checkBox(client, QStringLiteral("Indicate light"), QRect(179, 2 * kRow, 94, kRow));
+    makeSeparator(client, 274, kShortClientHeight);
 
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
-    l_ldiff = makeLabel(client, QStringLiteral("Diffuse color"), QRect(266, 0, 76, kRow), right);
-    g_ldiff = new ColorButton(client, QStringLiteral("D"), QRect(344, 0, 18, kRow));
-    l_lamb = makeLabel(client, QStringLiteral("Ambient color"), QRect(266, kRow, 76, kRow), right);
-    g_lamb = new ColorButton(client, QStringLiteral("A"), QRect(344, kRow, 18, kRow));
+    l_ldiff = makeLabel(client, QStringLiteral("Diffuse color"), QRect(277, 0, 80, kRow), right);
+    g_ldiff = new ColorButton(client, QStringLiteral("D"), QRect(358, 0, 18, kRow));
+    l_lamb = makeLabel(client, QStringLiteral("Ambient color"), QRect(277, kRow, 80, kRow), right);
+    g_lamb = new ColorButton(client, QStringLiteral("A"), QRect(358, kRow, 18, kRow));
     l_lspec =
-        makeLabel(client, QStringLiteral("Specular color"), QRect(266, 2 * kRow, 76, kRow), right);
-    g_lspec = new ColorButton(client, QStringLiteral("S"), QRect(344, 2 * kRow, 18, kRow));
-    makeSeparator(client, 364, kShortClientHeight);
+        makeLabel(client, QStringLiteral("Specular color"), QRect(277, 2 * kRow, 80, kRow), right);
+    g_lspec = new ColorButton(client, QStringLiteral("S"), QRect(358, 2 * kRow, 18, kRow));
+    makeSeparator(client, 378, kShortClientHeight);
 
     panel_irany = new QWidget(client);
-    panel_irany->setGeometry(368, 0, 80, kShortClientHeight);
-    rb_irany = radioButton(panel_irany, QStringLiteral("Directional"), QRect(0, 6, 80, kRow));
-    rb_poz = radioButton(panel_irany, QStringLiteral("Positioned"), QRect(0, 26, 80, kRow));
+    panel_irany->setGeometry(381, 0, 82, kShortClientHeight);
+    rb_irany = radioButton(panel_irany, QStringLiteral("Directional"), QRect(0, 6, 82, kRow));
+    rb_poz = radioButton(panel_irany, QStringLiteral("Positioned"), QRect(0, 26, 82, kRow));
     rb_irany->setChecked(true);
-    makeSeparator(client, 448, kShortClientHeight);
+    makeSeparator(client, 464, kShortClientHeight);
 
-    makeLabel(client, QStringLiteral("X"), QRect(452, 1, 72, 13), Qt::AlignCenter);
-    tb_x = makeTrackBar(client, Qt::Horizontal, -20, 20, 5, -10, QRect(452, 14, 72, 30));
-    makeLabel(client, QStringLiteral("Y"), QRect(526, 17, 9, 14));
-    tb_y = makeTrackBar(client, Qt::Vertical, -20, 20, 5, -10, QRect(535, 1, 20, 46));
-    makeLabel(client, QStringLiteral("Z"), QRect(556, 17, 9, 14));
+    makeLabel(client, QStringLiteral("X"), QRect(467, 1, 60, 13), Qt::AlignCenter);
+    tb_x = makeTrackBar(client, Qt::Horizontal, -20, 20, 5, -10, QRect(467, 14, 60, 30));
+    makeLabel(client, QStringLiteral("Y"), QRect(528, 17, 8, 14));
+    tb_y = makeTrackBar(client, Qt::Vertical, -20, 20, 5, -10, QRect(536, 1, 20, 46));
+    makeLabel(client, QStringLiteral("Z"), QRect(557, 17, 8, 14));
     tb_z = makeTrackBar(client, Qt::Vertical, -20, 20, 5, 10, QRect(565, 1, 20, 46));
-    g_alap = makeSpeedButton(client, makeToolGlyph(ToolGlyph::Reset), QRect(584, 13, 22, 22));
+    g_alap = makeSpeedButton(client, makeToolGlyph(ToolGlyph::Reset), QRect(585, 13, 21, 22));
 }
 
 void Tform_feny::buildSecondRow(QWidget* client) {
     auto* divider = new QFrame(client);
     divider->setFrameShape(QFrame::HLine);
     divider->setFrameShadow(QFrame::Sunken);
-    divider->setGeometry(40, 53, 564, 2);
+    divider->setGeometry(37, 53, 567, 2);
 
-    cb_spot = checkBox(client, QStringLiteral("Spotlight"), QRect(44, 72, 76, kRow));
-    l_vszog = makeLabel(client, QStringLiteral("Cutoff angle:"), QRect(124, 60, 84, 14));
-    l_vsz = makeLabel(client, QStringLiteral("45°"), QRect(208, 60, 36, 14), Qt::AlignCenter);
+    cb_spot = checkBox(client, QStringLiteral("Spotlight"), QRect(40, 72, 72, kRow));
+    l_vszog = makeLabel(client, QStringLiteral("Cutoff angle:"), QRect(117, 59, 76, 14));
+    l_vsz = makeLabel(client, QStringLiteral("45°"), QRect(193, 59, 34, 14), Qt::AlignCenter);
     tb_vsz =
-        makeTrackBar(client, Qt::Horizontal, 0, 90, 10, kDefaultSpotAngle, QRect(124, 72, 120, 28));
+        makeTrackBar(client, Qt::Horizontal, 0, 90, 10, kDefaultSpotAngle, QRect(117, 72, 110, 28));
 
     l_spotirany =
-        makeLabel(client, QStringLiteral("Spotlight direction:"), QRect(262, 73, 110, 14));
-    makeLabel(client, QStringLiteral("X"), QRect(376, 60, 80, 13), Qt::AlignCenter);
-    tb_px = makeTrackBar(client, Qt::Horizontal, -10, 10, 3, 0, QRect(376, 72, 80, 28));
-    makeLabel(client, QStringLiteral("Y"), QRect(462, 73, 9, 14));
-    tb_py = makeTrackBar(client, Qt::Vertical, -10, 10, 3, 0, QRect(471, 60, 20, 40));
-    makeLabel(client, QStringLiteral("Z"), QRect(494, 73, 9, 14));
+        makeLabel(client, QStringLiteral("Spotlight direction:"), QRect(279, 73, 110, 14));
+    makeLabel(client, QStringLiteral("X"), QRect(392, 59, 80, 13), Qt::AlignCenter);
+    tb_px = makeTrackBar(client, Qt::Horizontal, -10, 10, 3, 0, QRect(392, 72, 80, 28));
+    makeLabel(client, QStringLiteral("Y"), QRect(476, 73, 8, 14));
+    tb_py = makeTrackBar(client, Qt::Vertical, -10, 10, 3, 0, QRect(484, 58, 20, 42));
+    makeLabel(client, QStringLiteral("Z"), QRect(507, 73, 8, 14));
     tb_pz = makeTrackBar(client, Qt::Vertical, -10, 10, 3, kDefaultSpotSteps[2],
-                         QRect(503, 60, 20, 40));
+                         QRect(515, 58, 20, 42));
 }
 
 // Check boxes and radio buttons run their click handlers on every change of their state,

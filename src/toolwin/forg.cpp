@@ -18,27 +18,27 @@ constexpr float kTurnStep = 15.0f;
 Tform_forg::Tform_forg(ToolHost& host, QMainWindow* parent)
     : ToolWindow(host, parent, ToolWindowId::Rotate, QStringLiteral("Rotate"), QSize(341, 48)) {
     QWidget* client = clientArea();
-    l_forg = makeLabel(client, QStringLiteral("Rotate:"), QRect(4, 17, 40, 14));
-    makeLabel(client, QStringLiteral("X"), QRect(44, 17, 8, 14));
-    g_fxpl = makeSpeedButton(client, makeToolGlyph(ToolGlyph::TurnUp), QRect(52, 3, 20, 20));
-    g_fxm = makeSpeedButton(client, makeToolGlyph(ToolGlyph::TurnDown), QRect(52, 25, 20, 20));
-    makeLabel(client, QStringLiteral("Y"), QRect(76, 17, 8, 14));
-    g_fym = makeSpeedButton(client, makeToolGlyph(ToolGlyph::TurnLeft), QRect(84, 14, 20, 20));
-    g_fypl = makeSpeedButton(client, makeToolGlyph(ToolGlyph::TurnRight), QRect(104, 14, 20, 20));
-    makeLabel(client, QStringLiteral("Z"), QRect(128, 17, 8, 14));
+    l_forg = makeLabel(client, QStringLiteral("Rotate:"), QRect(3, 17, 40, 14));
+    makeLabel(client, QStringLiteral("X"), QRect(45, 17, 8, 14));
+    g_fxpl = makeSpeedButton(client, makeToolGlyph(ToolGlyph::TurnUp), QRect(53, 3, 20, 20));
+    g_fxm = makeSpeedButton(client, makeToolGlyph(ToolGlyph::TurnDown), QRect(53, 25, 20, 20));
+    makeLabel(client, QStringLiteral("Y"), QRect(77, 17, 8, 14));
+    g_fym = makeSpeedButton(client, makeToolGlyph(ToolGlyph::TurnLeft), QRect(85, 14, 20, 20));
+    g_fypl = makeSpeedButton(client, makeToolGlyph(ToolGlyph::TurnRight), QRect(105, 14, 20, 20));
+    makeLabel(client, QStringLiteral("Z"), QRect(129, 17, 8, 14));
     g_fzpl = makeSpeedButton(client, makeToolGlyph(ToolGlyph::TurnAntiClockwise),
-                             QRect(136, 14, 20, 20));
+                             QRect(137, 14, 20, 20));
     g_fzm =
-        makeSpeedButton(client, makeToolGlyph(ToolGlyph::TurnClockwise), QRect(156, 14, 20, 20));
+        makeSpeedButton(client, makeToolGlyph(ToolGlyph::TurnClockwise), QRect(157, 14, 20, 20));
     makeSeparator(client, 180, 48);
 
-    l_fseb = makeLabel(client, QStringLiteral("Speed:"), QRect(186, 17, 36, 14));
-    makeLabel(client, QStringLiteral("X"), QRect(222, 17, 8, 14));
-    tb_x = makeTrackBar(client, Qt::Vertical, -10, 10, 0, 0, QRect(230, 1, 20, 46));
-    makeLabel(client, QStringLiteral("Y"), QRect(252, 5, 8, 14));
-    tb_y = makeTrackBar(client, Qt::Horizontal, -10, 10, 0, 0, QRect(260, 1, 52, 22));
-    makeLabel(client, QStringLiteral("Z"), QRect(252, 29, 8, 14));
-    tb_z = makeTrackBar(client, Qt::Horizontal, -10, 10, 0, 0, QRect(260, 25, 52, 22));
+    l_fseb = makeLabel(client, QStringLiteral("Speed:"), QRect(184, 17, 38, 14));
+    makeLabel(client, QStringLiteral("X"), QRect(224, 17, 8, 14));
+    tb_x = makeTrackBar(client, Qt::Vertical, -10, 10, 0, 0, QRect(232, 1, 20, 46));
+    makeLabel(client, QStringLiteral("Y"), QRect(255, 5, 8, 14));
+    tb_y = makeTrackBar(client, Qt::Horizontal, -10, 10, 0, 0, QRect(263, 1, 50, 22));
+    makeLabel(client, QStringLiteral("Z"), QRect(255, 29, 8, 14));
+    tb_z = makeTrackBar(client, Qt::Horizontal, -10, 10, 0, 0, QRect(263, 25, 50, 22));
     g_alap = makeSpeedButton(client, makeToolGlyph(ToolGlyph::Reset), QRect(316, 13, 23, 22));
 
     connect(tb_x, &QSlider::valueChanged, this, [this] { tb_xChange(); });

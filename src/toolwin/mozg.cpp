@@ -18,7 +18,7 @@ constexpr int kDefaultZ = -50;
 Tform_mozg::Tform_mozg(ToolHost& host, QMainWindow* parent)
     : ToolWindow(host, parent, ToolWindowId::Move, QStringLiteral("Move"), QSize(219, 48)) {
     QWidget* client = clientArea();
-    l_poz = makeLabel(client, QStringLiteral("Position:"), QRect(4, 17, 46, 14));
+    l_poz = makeLabel(client, QStringLiteral("Position:"), QRect(3, 17, 48, 14));
     makeLabel(client, QStringLiteral("X"), QRect(52, 2, 76, 13), Qt::AlignCenter);
     tb_x = makeTrackBar(client, Qt::Horizontal, -40, 40, 10, 0, QRect(52, 15, 76, 30));
     makeLabel(client, QStringLiteral("Y"), QRect(131, 17, 9, 14));
