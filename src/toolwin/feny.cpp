@@ -65,7 +65,6 @@ Tform_feny::Tform_feny(ToolHost& host, QMainWindow* parent)
     buildSecondRow(client);
     connectHandlers();
     FormCreate(2);
-    select_depth = 0;
 }
 
 void Tform_feny::buildFirstRow(QWidget* client) {

@@ -25,8 +25,6 @@ ToolWindow::ToolWindow(ToolHost& host, QMainWindow* parent, ToolWindowId id, con
     client_->setFont(font);
     client_->setFixedSize(client_size);
     setWidget(client_);
-    fixed_client_width = client_size.width();
-    fixed_client_height = client_size.height();
 
     if (parent != nullptr) {
         parent->addDockWidget(Qt::TopDockWidgetArea, this);
