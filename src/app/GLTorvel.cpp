@@ -12,6 +12,9 @@ int main(int argc, char** argv) {
     tv::Tform_fomenu form_fomenu;
     form_fomenu.createWindows();
     form_fomenu.Startup();
+    if (form_fomenu.startup_failed) {
+        return 1;
+    }
     form_fomenu.show();
     return QApplication::exec();
 }

@@ -218,6 +218,7 @@ void Tform_fomenu::connectHandlers() {
     connect(g_racs, &QToolButton::clicked, this, &Tform_fomenu::g_racsClick);
     connect(g_surubb, &QToolButton::clicked, this, &Tform_fomenu::g_surubbClick);
     connect(g_ritkabb, &QToolButton::clicked, this, &Tform_fomenu::g_ritkabbClick);
+    connect(list_lang, &QComboBox::activated, this, &Tform_fomenu::list_langSelect);
 
     connect(g_uj, &QToolButton::clicked, this, &Tform_fomenu::g_ujClick);
     connect(g_megnyit, &QToolButton::clicked, this, &Tform_fomenu::g_megnyitClick);
@@ -242,15 +243,6 @@ void Tform_fomenu::createWindows() {
     form_feny = new Tform_feny(*this, this);
     form_anyag = new Tform_anyag(*this, this);
     form_nevjegy = new Tform_nevjegy(this);
-}
-
-void Tform_fomenu::Startup() {
-    // The resets run while the text table is still empty, so the modified mark they
-    // set is the empty word and the document starts not modified.
-    form_anyag->g_alapClick();
-    form_feny->g_alapClick();
-    assignDefaultTexts(ui_texts);
-    updateCaption();
 }
 
 bool Tform_fomenu::event(QEvent* event) {

@@ -9,8 +9,11 @@
 #include <memory>
 #include <vector>
 
+#include "app/component_slots.h"
 #include "app/dialogs.h"
+#include "lang/language_discovery.h"
 #include "lang/text_table.h"
+#include "objfile/file_ops.h"
 #include "profile/profile_model.h"
 #include "profile/profile_surface.h"
 #include "toolwin/tool_host.h"
@@ -51,6 +54,12 @@ public:
 
     // Modal windows go through this; tests replace it with a scripted one.
     void setDialogs(std::unique_ptr<Dialogs> dialogs);
+
+    // Files are read and written through these operations; tests inject faults.
+    void setFileOps(FileOps& ops) { file_ops_ = &ops; }
+
+    // Applies the language file of the language chosen in `list_lang`.
+    void list_langSelect();
 
     // Modified state and caption.
     bool IsModified() const;
@@ -168,6 +177,8 @@ public:
     QString lang_dir;
     bool layout_changed = true;
     QImage profile_buffer;
+    ComponentSlots component_slots{};
+    bool startup_failed = false;  // no language file: the program ends at once
 
 protected:
     bool event(QEvent* event) override;
@@ -195,6 +206,8 @@ private:
     std::unique_ptr<Dialogs> dialogs_;
     QString save_dialog_name_;  // the file name the save dialog last held
     QString open_dialog_name_;
+    FileOps* file_ops_ = &posixFileOps();
+    std::vector<LanguageEntry> languages_;  // the items of list_lang, in the same order
     Axis points_axis_ = Axis::Y;  // the axis the profile's coordinates are read against
 };
 

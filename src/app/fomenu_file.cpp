@@ -83,6 +83,15 @@ ObjectDocument Tform_fomenu::documentFromWindows() const {
 
 bool Tform_fomenu::g_mentClick(QToolButton* sender) {
     const bool save_as = sender == g_mentmaskent;
+    // A profile too long for a file is refused before the user picks a name for it.
+    const EncodeResult encoded = encodeObjectFile(documentFromWindows());
+    if (encoded.status == EncodeStatus::TooManyPoints) {
+        dialogs().message(QString::fromStdString(formatText(
+                              ui_texts[kTextTooManyPoints],
+                              {FormatArg(profile.point_count), FormatArg(kMaxSavablePoints)})),
+                          text(ui_texts, kTextError), MsgIcon::Error, MsgButtons::Ok);
+        return false;
+    }
     if (!untitled && FileOpenable(file_name.toStdString())) {
         save_dialog_name_ = file_name;
     }
@@ -102,14 +111,6 @@ bool Tform_fomenu::g_mentClick(QToolButton* sender) {
     target = withObjectExtension(target);
     save_dialog_name_ = target;
 
-    const EncodeResult encoded = encodeObjectFile(documentFromWindows());
-    if (encoded.status == EncodeStatus::TooManyPoints) {
-        dialogs().message(QString::fromStdString(formatText(
-                              ui_texts[kTextTooManyPoints],
-                              {FormatArg(profile.point_count), FormatArg(kMaxSavablePoints)})),
-                          text(ui_texts, kTextError), MsgIcon::Error, MsgButtons::Ok);
-        return false;
-    }
     if (!writeDocumentFile(target, encoded.image)) {
         return false;
     }
@@ -121,7 +122,7 @@ bool Tform_fomenu::g_mentClick(QToolButton* sender) {
 }
 
 bool Tform_fomenu::writeDocumentFile(const QString& target, const std::vector<uint8_t>& image) {
-    SafeFileWriter writer;
+    SafeFileWriter writer(*file_ops_);
     if (writer.begin(target.toStdString()) != SafeFileWriter::BeginStatus::Ok) {
         showError(kTextUnableToSave, target);
         return false;
@@ -154,7 +155,7 @@ bool Tform_fomenu::readDocumentFile(const QString& path, std::vector<uint8_t>& b
         showError(kTextCannotOpen, path);
         return false;
     }
-    WholeFileReader reader;
+    WholeFileReader reader(*file_ops_);
     switch (reader.open(path.toStdString())) {
         case WholeFileReader::OpenStatus::Ok: break;
         case WholeFileReader::OpenStatus::TooLarge: showError(kTextNotAnObject, path); return false;

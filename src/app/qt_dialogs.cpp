@@ -28,7 +28,10 @@ MsgResult QtDialogs::message(const QString& text, const QString& caption, MsgIco
                              MsgButtons buttons) {
     QMessageBox box(owner_);
     box.setWindowTitle(caption);
-    box.setText(text);
+    // Messages break their lines with a carriage return; Qt breaks at a line feed.
+    QString shown = text;
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    box.setText(shown);
     switch (icon) {
         case MsgIcon::Error: box.setIcon(QMessageBox::Critical); break;
         case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;

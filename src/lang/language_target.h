@@ -38,17 +38,17 @@ struct SlotTexts {
 
 class LanguageModel final : public LanguageTarget {
   public:
-    std::array<SlotTexts, kSlotCount> slots;
+    std::array<SlotTexts, kSlotCount> slot_texts;
 
-    void clearItems(int slot) override { slots[static_cast<size_t>(slot)].items.clear(); }
+    void clearItems(int slot) override { slot_texts[static_cast<size_t>(slot)].items.clear(); }
     void appendItem(int slot, const std::string& item) override {
-        slots[static_cast<size_t>(slot)].items.push_back(item);
+        slot_texts[static_cast<size_t>(slot)].items.push_back(item);
     }
     void setCaption(int slot, const std::string& caption) override {
-        slots[static_cast<size_t>(slot)].caption = caption;
+        slot_texts[static_cast<size_t>(slot)].caption = caption;
     }
     void setHint(int slot, const std::string& hint) override {
-        slots[static_cast<size_t>(slot)].hint = hint;
+        slot_texts[static_cast<size_t>(slot)].hint = hint;
     }
 };
 

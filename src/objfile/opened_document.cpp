@@ -1,5 +1,8 @@
 #include "objfile/opened_document.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace tv {
 
 ObjectDocument legacyToDocument(const LegacyObjectFile& file, bool editor_continuous) {
@@ -39,9 +42,29 @@ void clampToControlRanges(ObjectDocument& document) {
     document.transparency_position = kTransparencyRange.clamp(document.transparency_position);
     document.shininess_position = kShininessRange.clamp(document.shininess_position);
     document.segments = static_cast<uint16_t>(kSegmentsRange.clamp(document.segments));
+    for (ObjectLight& light : document.lights) {
+        light.spot_angle = kSpotAngleRange.clamp(light.spot_angle);
+        for (int32_t& step : light.spot_steps) {
+            step = kSpotStepRange.clamp(step);
+        }
+    }
 }
 
 void repairUndefinedSettings(ObjectDocument& document) {
+    // Values that are not numbers would reach OpenGL as they are: a light position takes
+    // the origin instead, a rotation that is not one the identity.
+    for (ObjectLight& light : document.lights) {
+        for (float& c : light.position) {
+            if (!std::isfinite(c)) {
+                c = 0.0f;
+            }
+        }
+        light.position[3] = light.position[3] == 0.0f ? 0.0f : 1.0f;
+    }
+    if (!std::all_of(document.rotation_matrix.begin(), document.rotation_matrix.end(),
+                     [](double v) { return std::isfinite(v); })) {
+        document.rotation_matrix = kIdentityMatrix;
+    }
     for (ObjectLight& light : document.lights) {
         if (light.spot_steps == std::array<int32_t, 3>{0, 0, 0}) {
             light.spot_steps = kDefaultSpotSteps;

@@ -23,6 +23,8 @@ inline constexpr TrackRange kRotateRange{-10, 10};
 inline constexpr TrackRange kTransparencyRange{0, 100};
 inline constexpr TrackRange kShininessRange{5, 100};
 inline constexpr TrackRange kSegmentsRange{3, 999};
+inline constexpr TrackRange kSpotAngleRange{0, 90};
+inline constexpr TrackRange kSpotStepRange{-10, 10};
 
 // The spot steps a light gets when a file stores none (all three zero).
 inline constexpr std::array<int32_t, 3> kDefaultSpotSteps{0, 0, -10};

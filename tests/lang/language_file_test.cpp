@@ -45,41 +45,41 @@ TEST_F(ApplyLanguage, EachKindReachesItsControl) {
         "2893=On\n3149=Switch\n773=Deutsch\n");
     EXPECT_THAT(warnings, IsEmpty());
     EXPECT_EQ(texts[kTextUntitled], "Untitled!");
-    EXPECT_EQ(model.slots[0].hint, "New|Starts anew");
-    EXPECT_EQ(model.slots[4].caption, "Language:");
-    EXPECT_THAT(model.slots[kSlotDisplayModes].items, ElementsAre("Wire frame", "Solid"));
-    EXPECT_EQ(model.slots[18].hint, "Mode");
-    EXPECT_EQ(model.slots[21].hint, "Steps");
-    EXPECT_EQ(model.slots[31].hint, "Zoom");
-    EXPECT_EQ(model.slots[23].caption, "Move");
-    EXPECT_EQ(model.slots[19].caption, "H");
-    EXPECT_EQ(model.slots[74].caption, "Light 1");
-    EXPECT_EQ(model.slots[74].hint, "First");
-    EXPECT_EQ(model.slots[77].caption, "On");
-    EXPECT_EQ(model.slots[77].hint, "Switch");
-    EXPECT_THAT(model.slots[kSlotLanguageList].items, ElementsAre("Deutsch"));
-    EXPECT_FALSE(model.slots[0].caption);
+    EXPECT_EQ(model.slot_texts[0].hint, "New|Starts anew");
+    EXPECT_EQ(model.slot_texts[4].caption, "Language:");
+    EXPECT_THAT(model.slot_texts[kSlotDisplayModes].items, ElementsAre("Wire frame", "Solid"));
+    EXPECT_EQ(model.slot_texts[18].hint, "Mode");
+    EXPECT_EQ(model.slot_texts[21].hint, "Steps");
+    EXPECT_EQ(model.slot_texts[31].hint, "Zoom");
+    EXPECT_EQ(model.slot_texts[23].caption, "Move");
+    EXPECT_EQ(model.slot_texts[19].caption, "H");
+    EXPECT_EQ(model.slot_texts[74].caption, "Light 1");
+    EXPECT_EQ(model.slot_texts[74].hint, "First");
+    EXPECT_EQ(model.slot_texts[77].caption, "On");
+    EXPECT_EQ(model.slot_texts[77].hint, "Switch");
+    EXPECT_THAT(model.slot_texts[kSlotLanguageList].items, ElementsAre("Deutsch"));
+    EXPECT_FALSE(model.slot_texts[0].caption);
 }
 
 TEST_F(ApplyLanguage, CommentsOnlyEmptyTheDisplayModesAndNothingElse) {
-    model.slots[kSlotDisplayModes].items = {"old 1", "old 2"};
-    model.slots[kSlotLanguageList].items = {"English"};
-    model.slots[4].caption = "Nyelv:";
+    model.slot_texts[kSlotDisplayModes].items = {"old 1", "old 2"};
+    model.slot_texts[kSlotLanguageList].items = {"English"};
+    model.slot_texts[4].caption = "Nyelv:";
     TextTable before = texts;
     apply("; only a comment\r\n\r\n   ; indented comment\n\t\n");
     EXPECT_THAT(warnings, IsEmpty());
-    EXPECT_THAT(model.slots[kSlotDisplayModes].items, IsEmpty());
-    EXPECT_THAT(model.slots[kSlotLanguageList].items, ElementsAre("English"));
-    EXPECT_EQ(model.slots[4].caption, "Nyelv:");
+    EXPECT_THAT(model.slot_texts[kSlotDisplayModes].items, IsEmpty());
+    EXPECT_THAT(model.slot_texts[kSlotLanguageList].items, ElementsAre("English"));
+    EXPECT_EQ(model.slot_texts[4].caption, "Nyelv:");
     EXPECT_EQ(texts, before);
 }
 
 TEST_F(ApplyLanguage, LaterDuplicateWinsButItemsAccumulate) {
     apply("516=First\n516=Second\n5=one\n5=two\n256=a\n256=b\n786=x\n786=x\n");
-    EXPECT_EQ(model.slots[4].caption, "Second");
+    EXPECT_EQ(model.slot_texts[4].caption, "Second");
     EXPECT_EQ(texts[5], "two");
-    EXPECT_EQ(model.slots[0].hint, "b");
-    EXPECT_THAT(model.slots[18].items, ElementsAre("x", "x"));
+    EXPECT_EQ(model.slot_texts[0].hint, "b");
+    EXPECT_THAT(model.slot_texts[18].items, ElementsAre("x", "x"));
 }
 
 TEST_F(ApplyLanguage, TextIsEverythingAfterTheFirstEqualsSign) {
@@ -109,7 +109,7 @@ TEST_F(ApplyLanguage, NumbersNamingNoSuitableControlGiveW2AndChangeNothing) {
                     "Error in English.lng at row 2\r358=abc\rThere is no component nr 358",
                     "Error in English.lng at row 3\r2052=abc\rThere is no component nr 2052",
                     "Error in English.lng at row 4\r260=abc\rThere is no component nr 260"));
-    for (const SlotTexts& slot : model.slots) {
+    for (const SlotTexts& slot : model.slot_texts) {
         EXPECT_FALSE(slot.caption);
         EXPECT_FALSE(slot.hint);
         EXPECT_THAT(slot.items, IsEmpty());
@@ -140,18 +140,18 @@ TEST_F(ApplyLanguage, HostileWarningTextsAreHarmless) {
 
 TEST_F(ApplyLanguage, Windows1250FileIsDecoded) {
     apply("516=Nyelv\xE9\r\n12=N\xE9vtelen \xF5\r\n", "Magyar.lng");
-    EXPECT_EQ(model.slots[4].caption, "Nyelvé");
+    EXPECT_EQ(model.slot_texts[4].caption, "Nyelvé");
     EXPECT_EQ(texts[12], "Névtelen ő");
 }
 
 TEST_F(ApplyLanguage, TextsAccumulateOverLanguageChanges) {
     apply("516=Nyelv:\n12=Névtelen\n786=Drótváz\n773=Extra\n", "Magyar.lng");
     apply("256=New\n786=Wire frame\n773=More\n");
-    EXPECT_EQ(model.slots[4].caption, "Nyelv:");
+    EXPECT_EQ(model.slot_texts[4].caption, "Nyelv:");
     EXPECT_EQ(texts[12], "Névtelen");
-    EXPECT_EQ(model.slots[0].hint, "New");
-    EXPECT_THAT(model.slots[18].items, ElementsAre("Wire frame"));
-    EXPECT_THAT(model.slots[5].items, ElementsAre("Extra", "More"));
+    EXPECT_EQ(model.slot_texts[0].hint, "New");
+    EXPECT_THAT(model.slot_texts[18].items, ElementsAre("Wire frame"));
+    EXPECT_THAT(model.slot_texts[5].items, ElementsAre("Extra", "More"));
 }
 
 TEST_F(ApplyLanguage, GarbageNeverEscapesTheTables) {
@@ -163,7 +163,7 @@ TEST_F(ApplyLanguage, GarbageNeverEscapesTheTables) {
     bytes += "\n" + std::string(1 << 20, 'x') + "\n" + std::string(3000, '9') + "=y\n516=ok";
     std::replace(bytes.begin(), bytes.end(), '\x1A', '\n');
     apply(bytes);
-    EXPECT_EQ(model.slots[4].caption, "ok");
+    EXPECT_EQ(model.slot_texts[4].caption, "ok");
     EXPECT_FALSE(warnings.empty());
     for (const LanguageWarning& w : warnings) {
         EXPECT_GT(w.row, 0);

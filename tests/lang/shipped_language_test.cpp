@@ -80,7 +80,7 @@ void expectCompleteLanguage(const Applied& applied) {
         ADD_FAILURE() << w.text;
     }
     for (int slot = 0; slot < kSlotCount; ++slot) {
-        const SlotTexts& got = applied.model.slots[static_cast<size_t>(slot)];
+        const SlotTexts& got = applied.model.slot_texts[static_cast<size_t>(slot)];
         switch (componentSlot(slot).kind) {
             case ControlKind::None:
                 EXPECT_FALSE(got.caption || got.hint) << slot;
@@ -114,7 +114,7 @@ void expectCompleteLanguage(const Applied& applied) {
             EXPECT_TRUE(got.items.empty()) << slot;
         }
     }
-    EXPECT_EQ(applied.model.slots[kSlotDisplayModes].items.size(), 4u);
+    EXPECT_EQ(applied.model.slot_texts[kSlotDisplayModes].items.size(), 4u);
     // Exactly the texts that have a built-in default are set.
     TextTable defaults;
     assignDefaultTexts(defaults);
@@ -129,12 +129,12 @@ TEST(ShippedLanguages, EnglishIsCompleteAndRestoresTheDefaults) {
     TextTable defaults;
     assignDefaultTexts(defaults);
     EXPECT_EQ(english.texts, defaults);
-    EXPECT_EQ(english.model.slots[kSlotDisplayModes].items,
+    EXPECT_EQ(english.model.slot_texts[kSlotDisplayModes].items,
               (std::vector<std::string>{"Wire frame", "Solid", "Flat shading", "Smooth shading"}));
-    EXPECT_EQ(english.model.slots[4].caption, "Language:");
-    EXPECT_EQ(english.model.slots[70].caption, "Light:");
-    EXPECT_EQ(english.model.slots[86].caption, "Directional");
-    EXPECT_EQ(english.model.slots[91].caption, "Spotlight");
+    EXPECT_EQ(english.model.slot_texts[4].caption, "Language:");
+    EXPECT_EQ(english.model.slot_texts[70].caption, "Light:");
+    EXPECT_EQ(english.model.slot_texts[86].caption, "Directional");
+    EXPECT_EQ(english.model.slot_texts[91].caption, "Spotlight");
 }
 
 TEST(ShippedLanguages, MagyarTranslatesEveryLine) {
@@ -149,18 +149,18 @@ TEST(ShippedLanguages, MagyarTranslatesEveryLine) {
     // The dialogs read the filter as description|pattern pairs: the patterns stay.
     EXPECT_TRUE(magyar.texts[kTextFileFilter].find("|*.tvl|") != std::string::npos);
     EXPECT_TRUE(magyar.texts[kTextFileFilter].ends_with("|*.*"));
-    EXPECT_EQ(magyar.model.slots[kSlotDisplayModes].items,
+    EXPECT_EQ(magyar.model.slot_texts[kSlotDisplayModes].items,
               (std::vector<std::string>{"Drótváz", "Tömör", "Sík árnyalás", "Sima árnyalás"}));
-    EXPECT_EQ(magyar.model.slots[4].caption, "Nyelv:");
-    EXPECT_EQ(magyar.model.slots[91].caption, "Reflektor");
+    EXPECT_EQ(magyar.model.slot_texts[4].caption, "Nyelv:");
+    EXPECT_EQ(magyar.model.slot_texts[91].caption, "Reflektor");
     // Hints and window captions are all translated.
     for (int slot = 0; slot < kSlotCount; ++slot) {
         const auto s = static_cast<size_t>(slot);
-        if (english.model.slots[s].hint) {
-            EXPECT_NE(magyar.model.slots[s].hint, english.model.slots[s].hint) << slot;
+        if (english.model.slot_texts[s].hint) {
+            EXPECT_NE(magyar.model.slot_texts[s].hint, english.model.slot_texts[s].hint) << slot;
         }
         if (componentSlot(slot).kind == ControlKind::Window) {
-            EXPECT_NE(magyar.model.slots[s].caption, english.model.slots[s].caption) << slot;
+            EXPECT_NE(magyar.model.slot_texts[s].caption, english.model.slot_texts[s].caption) << slot;
         }
     }
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <limits>
 #include <variant>
 
 #include "image_builder.h"
@@ -210,6 +211,28 @@ TEST(DocumentScene, AppliesStoredAndDerivedValues) {
     EXPECT_EQ(scene.spot_cutoff[2], 20.0f);
     EXPECT_EQ(scene.spot_direction[2], (std::array<float, 3>{0.0f, 1.0f, 0.0f}));
     EXPECT_EQ(scene.rotate_step_y, 15.0f);
+}
+
+}  // namespace
+}  // namespace tv
+
+namespace tv {
+namespace {
+
+TEST(DocumentAsOpened, ValuesOpenGlCannotTakeAreRepaired) {
+    CurrentObjectFile file;
+    file.document.lights[0].spot_angle = 120;
+    file.document.lights[1].spot_angle = -5;
+    file.document.lights[0].spot_steps = {0, 30, 0};
+    file.document.lights[1].position = {std::numeric_limits<float>::quiet_NaN(), 1.0f,
+                                        std::numeric_limits<float>::infinity(), 0.5f};
+    file.document.rotation_matrix[5] = std::numeric_limits<double>::quiet_NaN();
+    const ObjectDocument doc = documentAsOpened(file);
+    EXPECT_EQ(doc.lights[0].spot_angle, 90);
+    EXPECT_EQ(doc.lights[1].spot_angle, 0);
+    EXPECT_EQ(doc.lights[0].spot_steps, (std::array<int32_t, 3>{0, 10, 0}));
+    EXPECT_EQ(doc.lights[1].position, (std::array<float, 4>{0.0f, 1.0f, 0.0f, 1.0f}));
+    EXPECT_EQ(doc.rotation_matrix, kIdentityMatrix);
 }
 
 }  // namespace

@@ -1,0 +1,57 @@
+#include "app/widget_language_target.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+
+#include "lang/hint_text.h"
+
+namespace tv {
+
+namespace {
+
+QString fromUtf8(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+}  // namespace
+
+void setWidgetHint(QWidget* widget, const std::string& hint) {
+    const HintParts parts = splitHint(hint);
+    widget->setToolTip(fromUtf8(parts.tool_tip));
+    widget->setStatusTip(fromUtf8(parts.status));
+}
+
+void WidgetLanguageTarget::clearItems(int slot) {
+    if (auto* list = qobject_cast<QComboBox*>(slots_[slot])) {
+        list->clear();
+    }
+}
+
+void WidgetLanguageTarget::appendItem(int slot, const std::string& item) {
+    if (auto* list = qobject_cast<QComboBox*>(slots_[slot])) {
+        list->addItem(fromUtf8(item));
+    }
+}
+
+void WidgetLanguageTarget::setCaption(int slot, const std::string& caption) {
+    QWidget* widget = slots_[slot];
+    if (widget == nullptr) {
+        return;
+    }
+    if (widget->isWindow() || widget->inherits("QDockWidget")) {
+        widget->setWindowTitle(fromUtf8(caption));
+    } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+        label->setText(fromUtf8(caption));
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        button->setText(fromUtf8(caption));
+    }
+}
+
+void WidgetLanguageTarget::setHint(int slot, const std::string& hint) {
+    if (QWidget* widget = slots_[slot]) {
+        setWidgetHint(widget, hint);
+    }
+}
+
+}  // namespace tv
