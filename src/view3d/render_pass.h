@@ -49,7 +49,7 @@ inline constexpr std::array<GlEnum, kLightCount> kLightIds = {gl::kLight0, gl::k
 
 inline constexpr LineEndColors kNormalLineColors = {{0.5f, 0.5f, 0.0f}, {1.0f, 1.0f, 0.0f}};
 
-// Turns per second of a rotation speed of 1, in degrees.
+// Degrees per second turned at a rotation speed of 1.
 inline constexpr double kDegreesPerSpeed = 85.0;
 
 namespace render_detail {

@@ -104,6 +104,17 @@ TEST_F(View3DWidgetTest, LitSmoothFrameIsBrighterOnTheSideOfTheLight) {
     EXPECT_GT(right, 0);  // the ambient light still shows the far side
 }
 
+TEST_F(View3DWidgetTest, DepthTestHidesTheBackOfTheSolid) {
+    // Lit from the viewer: the front faces are bright, the back faces (drawn after them
+    // in each strip) get ambient light only and must stay hidden. The side begins its own
+    // stroke here, so that it does not take the bottom's normal at its lower edge.
+    profile.point_links[1] = kLinkStart;
+    controls.display_mode = kDisplaySmooth;
+    scene.light_position[0] = {0.0f, 0.0f, 1.0f, 0.0f};
+    const Rgb centre = at(frame(), kSize / 2, kSize / 2);
+    EXPECT_GT(centre.b, 230) << centre.r << "," << centre.g << "," << centre.b;
+}
+
 TEST_F(View3DWidgetTest, WireFrameCoversFewerPixelsThanTheSolid) {
     controls.display_mode = kDisplaySolid;
     const int solid = pixelsUnlike(frame(), {0, 0, 0});
