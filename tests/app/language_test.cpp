@@ -1,0 +1,196 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QTest>
+#include <QToolButton>
+#include <filesystem>
+#include <fstream>
+
+#include "app/fomenu.h"
+#include "objfile/scratch_folder.h"
+#include "support/scripted_dialogs.h"
+#include "toolwin/zoom.h"
+
+namespace tv {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kShipped = fs::path(TORVELLE_SOURCE_DIR) / "data" / "lang";
+
+// Starts the editor in a folder of its own, holding the files a test puts there.
+class LanguageTest : public ::testing::Test {
+protected:
+    void TearDown() override {
+        form.reset();
+        QDir::setCurrent(previous_dir_);
+    }
+
+    void put(const std::string& name, const std::string& content) {
+        std::ofstream(folder_.file(name), std::ios::binary) << content;
+    }
+    void putShipped(const std::string& name, const std::string& as = {}) {
+        fs::copy_file(kShipped / name, folder_.file(as.empty() ? name : as));
+    }
+
+    void start(std::deque<MsgResult> answers = {}) {
+        previous_dir_ = QDir::currentPath();
+        QDir::setCurrent(QString::fromStdString(folder_.path()));
+        form = std::make_unique<Tform_fomenu>();
+        auto scripted = std::make_unique<test::ScriptedDialogs>();
+        dialogs = scripted.get();
+        dialogs->message_answers = std::move(answers);
+        form->setDialogs(std::move(scripted));
+        form->createWindows();
+        form->Startup();
+    }
+
+    QStringList languageItems() const {
+        QStringList items;
+        for (int i = 0; i < form->list_lang->count(); ++i) {
+            items << form->list_lang->itemText(i);
+        }
+        return items;
+    }
+    void choose(const QString& language) {
+        form->list_lang->setCurrentText(language);
+        form->list_langSelect();
+    }
+    QStringList messageTexts() const {
+        QStringList texts;
+        for (const auto& m : dialogs->messages) {
+            texts << m.text;
+        }
+        return texts;
+    }
+
+    test::ScratchFolder folder_;
+    QString previous_dir_;
+    std::unique_ptr<Tform_fomenu> form;
+    test::ScriptedDialogs* dialogs = nullptr;
+};
+
+TEST_F(LanguageTest, EnglishIsChosenWithoutASettingsFile) {
+    putShipped("Magyar.lng");
+    putShipped("English.lng");
+    start();
+    EXPECT_EQ(languageItems(), (QStringList{"English", "Magyar"}));
+    EXPECT_EQ(form->list_lang->currentText(), QStringLiteral("English"));
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("OpenGL Torvelle [Untitled]"));
+    EXPECT_EQ(form->list_tip->count(), 4);
+    EXPECT_EQ(form->list_tip->currentIndex(), 0);
+    EXPECT_EQ(form->list_tip->itemText(3), QStringLiteral("Smooth shading"));
+    EXPECT_EQ(form->g_uj->toolTip(), QStringLiteral("New"));
+    EXPECT_EQ(form->g_uj->statusTip(), QStringLiteral("Starts a new, empty object"));
+    EXPECT_FALSE(form->IsModified());
+    EXPECT_TRUE(dialogs->messages.empty());
+}
+
+TEST_F(LanguageTest, FirstLanguageInSortedOrderWithoutEnglish) {
+    putShipped("Magyar.lng");
+    putShipped("English.lng", "Deutsch.lng");
+    start();
+    EXPECT_EQ(form->list_lang->currentText(), QStringLiteral("Deutsch"));
+}
+
+TEST_F(LanguageTest, SettingsFileChoosesTheLanguageInAnyCase) {
+    putShipped("English.lng");
+    putShipped("Magyar.lng");
+    put("GLTorvel.ini", "language=magyar\n");
+    start();
+    EXPECT_TRUE(dialogs->messages.empty());
+    EXPECT_EQ(form->list_lang->currentText(), QStringLiteral("Magyar"));
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("OpenGL Torvelle [Névtelen]"));
+    EXPECT_EQ(form->l_lang->text(), QStringLiteral("Nyelv:"));
+}
+
+TEST_F(LanguageTest, HungarianAccentedNameIsFoundWhateverItsCase) {
+    putShipped("English.lng");
+    putShipped("Magyar.lng", "Magyarő.lng");
+    put("GLTorvel.ini", "LANGUAGE=magyarŐ\n");
+    start();
+    EXPECT_TRUE(dialogs->messages.empty());
+    EXPECT_EQ(form->list_lang->currentText(), QStringLiteral("Magyarő"));
+    EXPECT_EQ(form->status_panels[2]->text(), QString());
+}
+
+TEST_F(LanguageTest, SettingsFileErrorsWarnWithTheirRow) {
+    putShipped("English.lng");
+    putShipped("Magyar.lng");
+    put("GLTorvel.ini", "LANGUAGE = Magyar\n; comment\n\nLANGUAGE=Latin\n");
+    start();
+    EXPECT_EQ(messageTexts(), (QStringList{"Error in GLTorvel at row 1\rLANGUAGE = Magyar",
+                                           "Error in GLTorvel at row 4\r"
+                                           "Language file not present: LATIN.lng"}));
+    EXPECT_EQ(dialogs->messages[0].caption, QStringLiteral("Warning"));
+    EXPECT_EQ(form->list_lang->currentText(), QStringLiteral("English"));
+}
+
+TEST_F(LanguageTest, NoLanguageFileEndsTheProgram) {
+    put("readme.txt", "no languages here");
+    fs::create_directory(folder_.file("folder.lng"));
+    start();
+    EXPECT_TRUE(form->startup_failed);
+    EXPECT_EQ(messageTexts(), (QStringList{"Language files not found!"}));
+    EXPECT_EQ(dialogs->messages[0].caption, QStringLiteral("Error"));
+}
+
+TEST_F(LanguageTest, SwitchingLanguageRewritesModifiedWordCaptionAndKeepsTheMode) {
+    putShipped("English.lng");
+    putShipped("Magyar.lng");
+    start();
+    form->list_tip->setCurrentIndex(2);
+    form->SetModified(true);
+    choose(QStringLiteral("Magyar"));
+    EXPECT_EQ(form->status_panels[2]->text(), QStringLiteral("Módosítva"));
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("OpenGL Torvelle [Névtelen]"));
+    EXPECT_EQ(form->list_tip->currentIndex(), 2);
+    EXPECT_EQ(form->list_tip->itemText(2), QStringLiteral("Sík árnyalás"));
+    EXPECT_EQ(form->form_zoom->windowTitle(), QStringLiteral("Nagyítás"));
+    form->SetModified(false);
+    choose(QStringLiteral("English"));
+    EXPECT_FALSE(form->IsModified());
+    EXPECT_EQ(form->ui_texts[kTextConfirm], "Confirm");
+}
+
+TEST_F(LanguageTest, BadLinesWarnAndTheRestIsApplied) {
+    putShipped("English.lng");
+    put("Test.lng",
+        "; two comment lines\n;\n12 Untitled\n2052=abc\n358=abc\n3328=abc\n=abc\n-1=abc\n"
+        "12=\n0=a=b %d\n256=Fresh|Starts afresh\n4 = x\n");
+    start();
+    dialogs->messages.clear();
+    choose(QStringLiteral("Test"));
+    EXPECT_EQ(messageTexts(),
+              (QStringList{"Error in Test.lng at row 3\r12 Untitled",
+                           "Error in Test.lng at row 4\r2052=abc\rThere is no component nr 2052",
+                           "Error in Test.lng at row 5\r358=abc\rThere is no component nr 358",
+                           "Error in Test.lng at row 6\r3328=abc\rThere is no component nr 3328",
+                           "Error in Test.lng at row 7\r=abc", "Error in Test.lng at row 8\r-1=abc",
+                           "a=b Test.lng\r4 = x"}));
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("OpenGL Torvelle []"));
+    EXPECT_EQ(form->g_nevjegy->text(), QString());  // slot 4 of kind 8 is a label: unchanged
+    EXPECT_EQ(form->g_uj->toolTip(), QStringLiteral("Fresh"));
+    EXPECT_EQ(form->g_uj->statusTip(), QStringLiteral("Starts afresh"));
+    // A file without display-mode lines leaves the list empty and without a selection.
+    EXPECT_EQ(form->list_tip->count(), 0);
+    EXPECT_EQ(form->list_tip->currentIndex(), -1);
+    EXPECT_EQ(form->displayMode(), -1);
+}
+
+TEST_F(LanguageTest, MissingLanguageFileIsReportedAndChangesNothing) {
+    putShipped("English.lng");
+    putShipped("Magyar.lng");
+    start();
+    fs::remove(folder_.file("Magyar.lng"));
+    choose(QStringLiteral("Magyar"));
+    EXPECT_EQ(messageTexts(), (QStringList{"Language file not present: Magyar.lng"}));
+    EXPECT_EQ(form->l_lang->text(), QStringLiteral("Language:"));
+    EXPECT_EQ(form->list_tip->count(), 4);
+}
+
+}  // namespace
+}  // namespace tv
