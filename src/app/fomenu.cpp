@@ -25,6 +25,7 @@
 #include "toolwin/mozg.h"
 #include "toolwin/nevjegy.h"
 #include "toolwin/zoom.h"
+#include "view3d/view3d_widget.h"
 
 namespace tv {
 
@@ -192,6 +193,11 @@ void Tform_fomenu::buildClientArea() {
     QPalette black = panel_view->palette();
     black.setColor(QPalette::Window, Qt::black);
     panel_view->setPalette(black);
+    gl_view = new View3DWidget(scene_state, profile, frames, panel_view);
+    gl_view->setControlsSource([this] {
+        return ViewControls{axis(),          displayMode(), g_tengely->isChecked(),
+                            g_norm->isChecked(), segments(), g_obj->color()};
+    });
 }
 
 void Tform_fomenu::buildStatusBar() {
@@ -270,6 +276,7 @@ void Tform_fomenu::FormResize() {
     panel_edit->setGeometry(0, 0, w / 2, h);
     panel_view->setGeometry(w / 2, 0, w - w / 2, h);
     gc2d->setGeometry(panel_edit->contentsRect());
+    gl_view->setGeometry(panel_view->contentsRect());
 
     panel_file->placeContentAt(QPoint(11, 2));
     panel_2d->placeContentAt(QPoint(11, 28));

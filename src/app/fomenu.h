@@ -38,6 +38,7 @@ class Tform_forg;
 class Tform_mozg;
 class Tform_nevjegy;
 class Tform_zoom;
+class View3DWidget;
 struct ObjectDocument;
 
 class Tform_fomenu final : public QMainWindow, public ProfileSurfaceOwner, public ToolHost {
@@ -157,6 +158,7 @@ public:
     QFrame* panel_edit = nullptr;
     ProfileSurface* gc2d = nullptr;
     QFrame* panel_view = nullptr;
+    View3DWidget* gl_view = nullptr;  // the OpenGL view that fills panel_view
     std::array<QLabel*, 4> status_panels{};
     QTimer* Timer = nullptr;
 

@@ -4,6 +4,7 @@
 #include "app/fomenu.h"
 #include "profile/mouse_position.h"
 #include "profile/profile_canvas.h"
+#include "view3d/view3d_widget.h"
 
 namespace tv {
 
@@ -22,6 +23,7 @@ PixelPos Tform_fomenu::mousePixel(int x, int y) const {
 void Tform_fomenu::renderProfilePicture() {
     const SurfaceSize size = surfaceSize();
     if (layout_changed || profile_buffer.size() != QSize(size.width, size.height)) {
+        gl_view->requestProjection();
         profile.relayout(size, axis());
         profile_buffer = QImage(std::max(1, size.width), std::max(1, size.height),
                                 QImage::Format_RGB32);

@@ -8,6 +8,7 @@
 
 #include "app/fomenu.h"
 #include "support/scripted_dialogs.h"
+#include "view3d/view3d_widget.h"
 
 namespace tv::test {
 
@@ -18,6 +19,7 @@ protected:
         dialogs = scripted.get();
         form.setDialogs(std::move(scripted));
         form.createWindows();
+        form.gl_view->setContinuousRendering(false);
         form.Startup();
         form.resize(640, 422);
         form.show();

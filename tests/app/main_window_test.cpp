@@ -11,6 +11,7 @@
 #include "app/control_bar.h"
 #include "app/fomenu.h"
 #include "support/scripted_dialogs.h"
+#include "view3d/view3d_widget.h"
 
 namespace tv {
 namespace {
@@ -22,6 +23,7 @@ protected:
         dialogs = scripted.get();
         form.setDialogs(std::move(scripted));
         form.createWindows();
+        form.gl_view->setContinuousRendering(false);
         form.Startup();
         form.resize(640, 422);
         form.show();
@@ -239,6 +241,25 @@ TEST_F(MainWindowTest, TypedSegmentsCountAsTyped) {
     EXPECT_EQ(form.segments(), 1);
     form.szog->findChild<QLineEdit*>()->setText(QStringLiteral(""));
     EXPECT_EQ(form.segments(), 3);
+}
+
+TEST_F(MainWindowTest, DrawnProfileShowsItsSolidInTheView) {
+    const auto objectPixels = [this] {
+        const QImage frame = form.gl_view->grabFramebuffer();
+        int count = 0;
+        for (int y = 0; y < frame.height(); ++y) {
+            for (int x = 0; x < frame.width(); ++x) {
+                count += frame.pixelColor(x, y) == QColor(0, 128, 255);
+            }
+        }
+        return count;
+    };
+    form.list_tip->setCurrentIndex(1);  // solid, unlit, in the object colour
+    EXPECT_EQ(objectPixels(), 0);
+    click(QPoint(60, height() - 40));
+    click(QPoint(80, height() - 200));
+    EXPECT_GT(objectPixels(), 500);
+    EXPECT_FALSE(form.gl_view->continuousRendering());
 }
 
 }  // namespace
