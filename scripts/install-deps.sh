@@ -7,7 +7,8 @@ packages=(
   g++ cmake make pkg-config
   qt6-base-dev libqt6opengl6-dev
   libgl-dev libglu1-mesa-dev
-  libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  nlohmann-json3-dev desktop-file-utils appstream
   xvfb xauth
 )
 
