@@ -33,7 +33,11 @@ void Tform_fomenu::renderProfilePicture() {
 }
 
 const QImage& Tform_fomenu::profilePicture() {
-    renderProfilePicture();
+    // Every change of the profile repaints the picture at once (gc2dPaint); a paint that
+    // the window system asks for only needs a new one after a change of size.
+    if (layout_changed || profile_buffer.size() != gc2d->size()) {
+        renderProfilePicture();
+    }
     return profile_buffer;
 }
 
