@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cstdlib>
 
 #include <filesystem>
 
@@ -182,9 +183,28 @@ TEST_F(SafeFileWriterTest, RefusesAFolderOrAnEmptyNameAsTarget) {
     expectOldFileAlone();
 }
 
+// Root may write into any folder, so as root the test runs itself again as an
+// unprivileged user, where a read-only folder really refuses files.
+bool rerunAsUnprivilegedUser() {
+    const std::string self = std::filesystem::read_symlink("/proc/self/exe").string();
+    const std::string filter =
+        "--gtest_filter=SafeFileWriterTest.ReadOnlyFolderOnTheRealFileSystem";
+    const std::string command =
+        "TORVELLE_UNPRIVILEGED_RUN=1 setpriv --reuid=65534 "
+        "--regid=65534 --clear-groups '" +
+        self + "' " + filter + " > /dev/null 2>&1";
+    return std::system(command.c_str()) == 0;
+}
+
 TEST_F(SafeFileWriterTest, ReadOnlyFolderOnTheRealFileSystem) {
+    if (::geteuid() == 0 && std::system("command -v setpriv > /dev/null 2>&1") == 0) {
+        EXPECT_TRUE(rerunAsUnprivilegedUser());
+        return;
+    }
     ASSERT_EQ(::chmod(folder.path().c_str(), 0555), 0);
     if (::access(folder.path().c_str(), W_OK) == 0) {
+        ASSERT_EQ(std::getenv("TORVELLE_UNPRIVILEGED_RUN"), nullptr)
+            << "the unprivileged user may write into a read-only folder";
         GTEST_SKIP() << "this user may write into read-only folders";
     }
     EXPECT_EQ(saveFileSafely(target(), newImage()), SafeSaveOutcome::CreateFailed);
