@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <random>
 
 namespace tv::bench {
 
@@ -13,6 +14,41 @@ void fillWavyProfile(ProfileModel& profile, int count) {
         profile.points[i] = {1.0 + 0.5 * std::sin(6.0 * std::numbers::pi * t), -0.9 + 1.8 * t};
         profile.point_links[i] = i == 0 ? kLinkStart : kLinkFlipped;
     }
+}
+
+void fillCanvasProfile(ProfileModel& profile, CanvasProfileKind kind, SurfaceSize size) {
+    profile.clear();
+    profile.relayout(size, Axis::Y);
+    if (kind == CanvasProfileKind::kWavy) {
+        fillWavyProfile(profile, kMaxPoints);
+        profile.relayout(size, Axis::Y);
+        return;
+    }
+    // The drawing area: the square of side S at the bottom left, inside its 3-pixel border.
+    const int s = profile.canvas_size;
+    const int left = 3;
+    const int right = s - 4;
+    const int top = size.height - s + 3;
+    const int bottom = size.height - 4;
+    std::mt19937 random(9);
+    std::uniform_int_distribution<int> across(left, right);
+    std::uniform_int_distribution<int> down(top, bottom);
+    std::uniform_real_distribution<double> turn(0.0, 2.0 * std::numbers::pi);
+    PixelPos at{(left + right) / 2, (top + bottom) / 2};
+    for (int i = 0; i < kMaxPoints; ++i) {
+        if (kind == CanvasProfileKind::kScattered) {
+            at = {across(random), down(random)};
+        } else {
+            const double angle = turn(random);
+            at = {std::clamp(at.x + static_cast<int>(std::lround(16.0 * std::cos(angle))), left,
+                             right),
+                  std::clamp(at.y + static_cast<int>(std::lround(16.0 * std::sin(angle))), top,
+                             bottom)};
+        }
+        profile.point_pixels[i] = at;
+        profile.point_links[i] = i == 0 ? kLinkStart : i % 2 ? kLinkLeft : kLinkFlipped;
+    }
+    profile.point_count = kMaxPoints;
 }
 
 }  // namespace tv::bench

@@ -1,133 +1,199 @@
-// The surface builder into real OpenGL, next to a raw loop that sends the same normals and
-// vertices, computed beforehand, straight to OpenGL; and one whole lit frame.
+// The render pass into real OpenGL next to raw immediate-mode loops that send the same
+// normals and vertices, computed beforehand, with the same OpenGL state to the same
+// framebuffer; and the surface builder alone. BM_FrameBudget runs them in turn, frame by
+// frame, so that the ratios hold on a machine whose speed drifts.
 #include "gl_bench.h"
 
+#include <GL/gl.h>
 #include <benchmark/benchmark.h>
 
-#include <memory>
+#include <algorithm>
+#include <chrono>
 #include <vector>
 
 #include "bench_gl_context.h"
 #include "bench_profile.h"
+#include "bench_scene.h"
+#include "raw_reference.h"
 #include "view3d/opengl_layer.h"
-#include "view3d/render_pass.h"
 #include "view3d/view_setup.h"
 
 namespace tv::bench {
 namespace {
 
-// A lit, smooth-shaded scene with one directional light, as the editor starts with.
-struct LitScene {
-    TSceneState scene;
-    std::unique_ptr<ProfileModel> profile = std::make_unique<ProfileModel>();
-    FrameCounters counters;
+using Clock = std::chrono::steady_clock;
 
-    LitScene(int points, int segments)
-        : controls{Axis::Y, kDisplaySmooth, false, false, segments, 0xFF8000} {
-        fillWavyProfile(*profile, points);
-        scene.background_rgba = {0, 0, 0, 1};
-        scene.global_ambient = colorToRgba(0x808080);
-        scene.light_on[0] = true;
-        scene.light_position[0] = {-1, 1, 1, 0};
-        scene.light_diffuse[0] = colorToRgba(0xCCCCCC);
-        scene.light_ambient[0] = colorToRgba(0x333333);
-        scene.light_specular[0] = colorToRgba(0xFFFFFF);
-        scene.spot_cutoff.fill(kNoSpotCutoff);
-        scene.spot_direction.fill({0, 0, -1});
-        scene.opacity = 1.0f;
-        scene.material_diffuse = colorToRgba(0xFF8000);
-        scene.material_ambient = colorToRgba(0x505050);
-        scene.material_specular = colorToRgba(0x000000);
-        scene.material_shininess = 100.0f;
-        counters.fps_average = 60;
-    }
-    RenderInputs inputs() { return {scene, *profile, counters, controls}; }
-
-    ViewControls controls;
-};
-
-// Projection, material, light and lighting state of a smooth frame, left in place.
-void setUpLitFrame(OpenGlLayer& gl, LitScene& lit) {
+// Projection, material, light and lighting state of a smooth frame, left in place for the
+// raw loops, which draw with exactly this state.
+void setUpLitFrame(OpenGlLayer& gl, DefaultScene& lit) {
     setUpViewContext(gl);
     applyProjection(gl, kPanelWidth, kPanelHeight, lit.scene);
     renderFrame(gl, lit.inputs());
     glFinish();
 }
 
-void reportVertices(benchmark::State& state, const ProfileModel& profile, int segments) {
-    const double vertices = 2.0 * (profile.point_count - 1) * (segments + 1);
+void clearFrame(const DefaultScene& lit) {
+    const Rgba& bg = lit.scene.background_rgba;
+    glClearColor(bg[0], bg[1], bg[2], bg[3]);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+}
+
+double vertexCount(const DefaultScene& lit) {
+    return 2.0 * (lit.profile->point_count - 1) * (lit.controls.segments + 1);
+}
+
+void reportVertices(benchmark::State& state, const DefaultScene& lit) {
     state.counters["vertices/s"] =
-        benchmark::Counter(vertices, benchmark::Counter::kIsIterationInvariantRate);
+        benchmark::Counter(vertexCount(lit), benchmark::Counter::kIsIterationInvariantRate);
+}
+
+void BM_SmoothFrame(benchmark::State& state) {
+    DefaultScene lit(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    OpenGlLayer gl;
+    setUpLitFrame(gl, lit);
+    for (auto _ : state) {
+        renderFrame(gl, lit.inputs());
+        glFinish();
+    }
+    reportVertices(state, lit);
 }
 
 void BM_StripsIntoOpenGl(benchmark::State& state) {
-    const int segments = static_cast<int>(state.range(1));
-    LitScene lit(static_cast<int>(state.range(0)), segments);
+    DefaultScene lit(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
     OpenGlLayer gl;
     setUpLitFrame(gl, lit);
     SurfaceFrame& frame = frameWorkspace();
     GlSink sink(gl);
     for (auto _ : state) {
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        frame.prepare(*lit.profile, Axis::Y, 1.0, segments);
+        clearFrame(lit);
+        frame.prepare(*lit.profile, Axis::Y, lit.scene.zoom_factor, lit.controls.segments);
         emitStrips(frame, sink, true);
         glFinish();
     }
-    reportVertices(state, *lit.profile, segments);
+    reportVertices(state, lit);
 }
-
-// Keeps the strips' normals and vertices, six doubles a vertex, and each strip's length.
-class StreamSink {
-  public:
-    std::vector<double> values;
-    std::vector<int> strip_lengths;
-
-    void begin(GlEnum) { strip_lengths.push_back(0); }
-    void end() {}
-    void normal(double x, double y, double z) { values.insert(values.end(), {x, y, z}); }
-    void vertex(double x, double y, double z) {
-        values.insert(values.end(), {x, y, z});
-        ++strip_lengths.back();
-    }
-    void color(float, float, float) {}
-};
 
 void BM_RawOpenGlReference(benchmark::State& state) {
-    const int segments = static_cast<int>(state.range(1));
-    LitScene lit(static_cast<int>(state.range(0)), segments);
+    DefaultScene lit(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
     OpenGlLayer gl;
     setUpLitFrame(gl, lit);
-    StreamSink stream;
-    SurfaceFrame& frame = frameWorkspace();
-    frame.prepare(*lit.profile, Axis::Y, 1.0, segments);
-    emitStrips(frame, stream, true);
+    StreamReference stream;
+    stream.build(frameWorkspace());
     for (auto _ : state) {
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        const double* v = stream.values.data();
-        for (int length : stream.strip_lengths) {
-            glBegin(GL_QUAD_STRIP);
-            for (int i = 0; i < length; ++i, v += 6) {
-                glNormal3d(v[0], v[1], v[2]);
-                glVertex3d(v[3], v[4], v[5]);
-            }
-            glEnd();
-        }
+        clearFrame(lit);
+        stream.draw();
         glFinish();
     }
-    reportVertices(state, *lit.profile, segments);
+    reportVertices(state, lit);
+    state.counters["MB"] = static_cast<double>(stream.bytes()) / 1e6;
 }
 
-void BM_SmoothFrame(benchmark::State& state) {
-    const int segments = static_cast<int>(state.range(1));
-    LitScene lit(static_cast<int>(state.range(0)), segments);
+void BM_RawOpenGlEdges(benchmark::State& state) {
+    DefaultScene lit(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
     OpenGlLayer gl;
     setUpLitFrame(gl, lit);
-    lit.scene.rotate_speed_y = 1.0f;
+    EdgeReference edges;
+    {
+        StreamReference stream;
+        stream.build(frameWorkspace());
+        edges.build(stream);
+    }
     for (auto _ : state) {
-        renderFrame(gl, lit.inputs());
+        clearFrame(lit);
+        edges.draw();
         glFinish();
     }
-    reportVertices(state, *lit.profile, segments);
+    reportVertices(state, lit);
+    state.counters["MB"] = static_cast<double>(edges.bytes()) / 1e6;
+}
+
+template <class Fn>
+double secondsOf(Fn&& fn) {
+    const Clock::time_point start = Clock::now();
+    fn();
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+double median(std::vector<double> values) {
+    if (values.empty()) {
+        return 0.0;
+    }
+    std::sort(values.begin(), values.end());
+    const size_t mid = values.size() / 2;
+    return values.size() % 2 ? values[mid] : 0.5 * (values[mid - 1] + values[mid]);
+}
+
+// Each iteration draws one frame of each kind, in an order that turns round every
+// iteration, and times each. The counters are medians over the iterations: the time of each
+// kind in milliseconds, and the ratios taken pair by pair within an iteration.
+void BM_FrameBudget(benchmark::State& state) {
+    DefaultScene lit(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    OpenGlLayer gl;
+    setUpLitFrame(gl, lit);
+    StreamReference stream;
+    stream.build(frameWorkspace());
+    EdgeReference edges;
+    edges.build(stream);
+
+    enum Kind { kFrame, kStream, kEdges, kBuilder, kKinds };
+    const auto run = [&](int kind) {
+        switch (kind) {
+            case kFrame:
+                return secondsOf([&] {
+                    renderFrame(gl, lit.inputs());
+                    glFinish();
+                });
+            case kStream:
+                return secondsOf([&] {
+                    clearFrame(lit);
+                    stream.draw();
+                    glFinish();
+                });
+            case kEdges:
+                return secondsOf([&] {
+                    clearFrame(lit);
+                    edges.draw();
+                    glFinish();
+                });
+            default:
+                return secondsOf([&] {
+                    NullSink sink;
+                    SurfaceFrame& frame = frameWorkspace();
+                    frame.prepare(*lit.profile, Axis::Y, lit.scene.zoom_factor,
+                                  lit.controls.segments);
+                    emitStrips(frame, sink, true);
+                    benchmark::DoNotOptimize(sink.sum());
+                });
+        }
+    };
+
+    std::vector<double> seconds[kKinds];
+    std::vector<double> frame_over_stream;
+    std::vector<double> frame_over_edges;
+    std::vector<double> edges_over_builder;
+    int turn = 0;
+    for (auto _ : state) {
+        double t[kKinds];
+        for (int i = 0; i < kKinds; ++i) {
+            const int kind = (i + turn) % kKinds;
+            t[kind] = run(kind);
+        }
+        turn = (turn + 1) % kKinds;
+        for (int kind = 0; kind < kKinds; ++kind) {
+            seconds[kind].push_back(t[kind]);
+        }
+        frame_over_stream.push_back(t[kFrame] / t[kStream]);
+        frame_over_edges.push_back(t[kFrame] / t[kEdges]);
+        edges_over_builder.push_back(t[kEdges] / t[kBuilder]);
+        state.SetIterationTime(t[kFrame]);
+    }
+    state.counters["frame_ms"] = 1e3 * median(seconds[kFrame]);
+    state.counters["stream_ms"] = 1e3 * median(seconds[kStream]);
+    state.counters["edges_ms"] = 1e3 * median(seconds[kEdges]);
+    state.counters["builder_ms"] = 1e3 * median(seconds[kBuilder]);
+    state.counters["frame/stream"] = median(frame_over_stream);
+    state.counters["frame/edges"] = median(frame_over_edges);
+    state.counters["edges/builder"] = median(edges_over_builder);
 }
 
 // OpenGL work runs partly in the driver's own threads: time it by the wall clock.
@@ -135,7 +201,7 @@ void withSizes(benchmark::internal::Benchmark* b) {
     b->UseRealTime()
         ->MinTime(2.0)
         ->ArgNames({"points", "segments"})
-        ->Args({4096, 999})
+        ->Args({kLargestDocumentPoints, 999})
         ->Args({50, 7})
         ->Unit(benchmark::kMillisecond);
 }
@@ -143,9 +209,16 @@ void withSizes(benchmark::internal::Benchmark* b) {
 }  // namespace
 
 void registerOpenGlBenchmarks() {
+    benchmark::RegisterBenchmark("BM_SmoothFrame", BM_SmoothFrame)->Apply(withSizes);
     benchmark::RegisterBenchmark("BM_StripsIntoOpenGl", BM_StripsIntoOpenGl)->Apply(withSizes);
     benchmark::RegisterBenchmark("BM_RawOpenGlReference", BM_RawOpenGlReference)->Apply(withSizes);
-    benchmark::RegisterBenchmark("BM_SmoothFrame", BM_SmoothFrame)->Apply(withSizes);
+    benchmark::RegisterBenchmark("BM_RawOpenGlEdges", BM_RawOpenGlEdges)->Apply(withSizes);
+    benchmark::RegisterBenchmark("BM_FrameBudget", BM_FrameBudget)
+        ->UseManualTime()
+        ->Iterations(15)
+        ->ArgNames({"points", "segments"})
+        ->Args({kLargestDocumentPoints, 999})
+        ->Unit(benchmark::kMillisecond);
 }
 
 }  // namespace tv::bench

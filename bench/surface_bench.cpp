@@ -1,14 +1,24 @@
 // The surface builder alone: a frame's preparation and the strips with normals (the lit
-// modes' geometry) into a sink that does nothing.
+// modes' geometry) or the wire frame into a sink that does nothing; and a whole smooth
+// frame of the render pass into a GL layer that draws nothing.
 #include <benchmark/benchmark.h>
 
 #include <memory>
 
 #include "bench_profile.h"
+#include "bench_scene.h"
+#include "null_gl.h"
 #include "view3d/surface_builder.h"
 
 namespace tv::bench {
 namespace {
+
+void withSizes(benchmark::internal::Benchmark* b) {
+    b->ArgNames({"points", "segments"})
+        ->Args({kLargestDocumentPoints, 999})
+        ->Args({50, 7})
+        ->Unit(benchmark::kMillisecond);
+}
 
 void BM_StripsIntoNullSink(benchmark::State& state) {
     auto profile = std::make_unique<ProfileModel>();
@@ -25,11 +35,7 @@ void BM_StripsIntoNullSink(benchmark::State& state) {
     state.counters["vertices/s"] =
         benchmark::Counter(vertices, benchmark::Counter::kIsIterationInvariantRate);
 }
-BENCHMARK(BM_StripsIntoNullSink)
-    ->ArgNames({"points", "segments"})
-    ->Args({4096, 999})
-    ->Args({50, 7})
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StripsIntoNullSink)->Apply(withSizes);
 
 void BM_WireFrameIntoNullSink(benchmark::State& state) {
     auto profile = std::make_unique<ProfileModel>();
@@ -43,11 +49,17 @@ void BM_WireFrameIntoNullSink(benchmark::State& state) {
         benchmark::DoNotOptimize(sink.sum());
     }
 }
-BENCHMARK(BM_WireFrameIntoNullSink)
-    ->ArgNames({"points", "segments"})
-    ->Args({4096, 999})
-    ->Args({50, 7})
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WireFrameIntoNullSink)->Apply(withSizes);
+
+void BM_SmoothFrameIntoNullGl(benchmark::State& state) {
+    DefaultScene lit(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    NullGl gl;
+    for (auto _ : state) {
+        renderFrame(gl, lit.inputs());
+    }
+    benchmark::DoNotOptimize(gl.sum());
+}
+BENCHMARK(BM_SmoothFrameIntoNullGl)->Apply(withSizes);
 
 }  // namespace
 }  // namespace tv::bench
