@@ -9,43 +9,21 @@
 #include <QToolButton>
 
 #include "app/control_bar.h"
-#include "app/fomenu.h"
-#include "support/scripted_dialogs.h"
+#include "app_fixture.h"
 #include "view3d/view3d_widget.h"
 
 namespace tv {
 namespace {
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public test::AppFixture {
 protected:
-    void SetUp() override {
-        auto scripted = std::make_unique<test::ScriptedDialogs>();
-        dialogs = scripted.get();
-        form.setDialogs(std::move(scripted));
-        form.createWindows();
-        form.gl_view->setContinuousRendering(false);
-        form.Startup();
-        form.resize(640, 422);
-        form.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-        QApplication::processEvents();
-        form.SetModified(false);
-    }
-
     QWidget* surface() { return form.gc2d; }
     int height() { return form.gc2d->height(); }
-    void click(QPoint at, Qt::MouseButton button = Qt::LeftButton) {
-        QTest::mousePress(surface(), button, {}, at);
-        QTest::mouseRelease(surface(), button, {}, at);
-    }
     std::vector<int> links() {
         return std::vector<int>(form.profile.point_links.begin(),
                                 form.profile.point_links.begin() + form.profile.point_count);
     }
     PixelPos last() { return form.profile.point_pixels[form.profile.point_count - 1]; }
-
-    Tform_fomenu form;
-    test::ScriptedDialogs* dialogs = nullptr;
 };
 
 TEST_F(MainWindowTest, StartsUntitledAndNotModifiedWithTheLayoutDefaults) {
