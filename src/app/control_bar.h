@@ -11,7 +11,7 @@ namespace tv {
 
 class Band final : public QFrame {
     Q_OBJECT
-public:
+  public:
     static constexpr int kGripWidth = 9;
 
     // `content_size` is the area for the controls, right of the grip.
@@ -24,13 +24,13 @@ public:
     void placeContentAt(QPoint content_origin);
     QPoint contentOrigin() const { return pos() + QPoint(kGripWidth, 0); }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     QWidget* content_;
     bool dragging_ = false;
     QPoint grab_offset_;
@@ -38,12 +38,12 @@ private:
 
 class ControlBar final : public QWidget {
     Q_OBJECT
-public:
+  public:
     ControlBar(QWidget* parent, int height);
     QSize sizeHint() const override { return QSize(width(), height_); }
     QSize minimumSizeHint() const override { return QSize(0, height_); }
 
-private:
+  private:
     int height_;
 };
 

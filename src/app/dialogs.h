@@ -14,7 +14,7 @@ enum class MsgButtons { Ok, YesNo, YesNoCancel, RetryCancel };
 enum class MsgResult { Ok, Yes, No, Cancel, Retry };
 
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
 
     virtual MsgResult message(const QString& text, const QString& caption, MsgIcon icon,

@@ -62,7 +62,9 @@ Tform_fomenu::Tform_fomenu(QWidget* parent)
 
 Tform_fomenu::~Tform_fomenu() = default;
 
-void Tform_fomenu::setDialogs(std::unique_ptr<Dialogs> dialogs) { dialogs_ = std::move(dialogs); }
+void Tform_fomenu::setDialogs(std::unique_ptr<Dialogs> dialogs) {
+    dialogs_ = std::move(dialogs);
+}
 
 void Tform_fomenu::FormCreate() {
     setWindowTitle(kApplicationTitle);
@@ -89,7 +91,8 @@ void Tform_fomenu::FormCreate() {
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
-        move(area.x() + area.width() / 2 - width() / 2, area.y() + area.height() / 2 - height() / 2);
+        move(area.x() + area.width() / 2 - width() / 2,
+             area.y() + area.height() / 2 - height() / 2);
     }
 
     profile = ProfileModel{};
@@ -195,8 +198,8 @@ void Tform_fomenu::buildClientArea() {
     panel_view->setPalette(black);
     gl_view = new View3DWidget(scene_state, profile, frames, panel_view);
     gl_view->setControlsSource([this] {
-        return ViewControls{axis(),          displayMode(), g_tengely->isChecked(),
-                            g_norm->isChecked(), segments(), g_obj->color()};
+        return ViewControls{axis(),     displayMode(), g_tengely->isChecked(), g_norm->isChecked(),
+                            segments(), g_obj->color()};
     });
 }
 

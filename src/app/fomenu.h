@@ -3,8 +3,8 @@
 // owns everything the program keeps: the profile, the scene state, the texts.
 #pragma once
 
-#include <QMainWindow>
 #include <QImage>
+#include <QMainWindow>
 #include <array>
 #include <memory>
 #include <vector>
@@ -43,7 +43,7 @@ struct ObjectDocument;
 
 class Tform_fomenu final : public QMainWindow, public ProfileSurfaceOwner, public ToolHost {
     Q_OBJECT
-public:
+  public:
     explicit Tform_fomenu(QWidget* parent = nullptr);
     ~Tform_fomenu() override;
 
@@ -182,12 +182,12 @@ public:
     ComponentSlots component_slots{};
     bool startup_failed = false;  // no language file: the program ends at once
 
-protected:
+  protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void FormCreate();
     void buildFileBand();
     void buildEditorBand();
@@ -210,7 +210,7 @@ private:
     QString open_dialog_name_;
     FileOps* file_ops_ = &posixFileOps();
     std::vector<LanguageEntry> languages_;  // the items of list_lang, in the same order
-    Axis points_axis_ = Axis::Y;  // the axis the profile's coordinates are read against
+    Axis points_axis_ = Axis::Y;            // the axis the profile's coordinates are read against
 };
 
 }  // namespace tv

@@ -20,7 +20,9 @@ namespace tv {
 
 namespace {
 
-QString text(const TextTable& texts, int index) { return QString::fromStdString(texts[index]); }
+QString text(const TextTable& texts, int index) {
+    return QString::fromStdString(texts[index]);
+}
 
 }  // namespace
 
@@ -28,15 +30,18 @@ bool Tform_fomenu::mayDiscardChanges() {
     if (!IsModified()) {
         return true;
     }
-    const MsgResult answer = dialogs().message(text(ui_texts, kTextSaveChanges),
-                                               text(ui_texts, kTextConfirm), MsgIcon::Question,
-                                               MsgButtons::YesNoCancel);
+    const MsgResult answer =
+        dialogs().message(text(ui_texts, kTextSaveChanges), text(ui_texts, kTextConfirm),
+                          MsgIcon::Question, MsgButtons::YesNoCancel);
     switch (answer) {
-        case MsgResult::No: return true;
+        case MsgResult::No:
+            return true;
         // Changes are never lost: when the save does not happen (its dialog was
         // cancelled or the write failed), the command stops as if Cancel was pressed.
-        case MsgResult::Yes: return g_mentClick(g_ment);
-        default: return false;
+        case MsgResult::Yes:
+            return g_mentClick(g_ment);
+        default:
+            return false;
     }
 }
 
@@ -104,14 +109,18 @@ void Tform_fomenu::g_hatterClick(ColorButton* sender) {
     SetModified(true);
 }
 
-void Tform_fomenu::g_nevjegyClick() { form_nevjegy->exec(); }
+void Tform_fomenu::g_nevjegyClick() {
+    form_nevjegy->exec();
+}
 
 void Tform_fomenu::list_tipChange() {
     form_anyag->UpdateEnabledState();
     form_feny->rb_1Click();
 }
 
-void Tform_fomenu::g_tengelyClick() { SetModified(true); }
+void Tform_fomenu::g_tengelyClick() {
+    SetModified(true);
+}
 
 void Tform_fomenu::toggleToolWindow(QToolButton* button) {
     QWidget* window = button == g_zoom    ? static_cast<QWidget*>(form_zoom)

@@ -27,7 +27,9 @@ namespace tv {
 
 namespace {
 
-QString text(const TextTable& texts, int index) { return QString::fromStdString(texts[index]); }
+QString text(const TextTable& texts, int index) {
+    return QString::fromStdString(texts[index]);
+}
 
 QString withPath(const TextTable& texts, int index, const QString& path) {
     return QString::fromStdString(formatText(texts[index], {FormatArg(path.toStdString())}));
@@ -42,8 +44,8 @@ QString withObjectExtension(const QString& name) {
 }  // namespace
 
 void Tform_fomenu::showError(int text_id, const QString& path) {
-    dialogs().message(withPath(ui_texts, text_id, path), text(ui_texts, kTextError),
-                      MsgIcon::Error, MsgButtons::Ok);
+    dialogs().message(withPath(ui_texts, text_id, path), text(ui_texts, kTextError), MsgIcon::Error,
+                      MsgButtons::Ok);
 }
 
 ObjectDocument Tform_fomenu::documentFromWindows() const {
@@ -139,8 +141,8 @@ bool Tform_fomenu::writeDocumentFile(const QString& target, const std::vector<ui
     }
     if (written == SafeFileWriter::WriteStatus::ShortWrite) {
         writer.abort();
-        dialogs().message(text(ui_texts, kTextDiskFull), text(ui_texts, kTextError),
-                          MsgIcon::Error, MsgButtons::Ok);
+        dialogs().message(text(ui_texts, kTextDiskFull), text(ui_texts, kTextError), MsgIcon::Error,
+                          MsgButtons::Ok);
         return false;
     }
     if (writer.commit() != SafeFileWriter::CommitStatus::Ok) {
@@ -157,9 +159,14 @@ bool Tform_fomenu::readDocumentFile(const QString& path, std::vector<uint8_t>& b
     }
     WholeFileReader reader(*file_ops_);
     switch (reader.open(path.toStdString())) {
-        case WholeFileReader::OpenStatus::Ok: break;
-        case WholeFileReader::OpenStatus::TooLarge: showError(kTextNotAnObject, path); return false;
-        case WholeFileReader::OpenStatus::CannotOpen: showError(kTextCannotOpen, path); return false;
+        case WholeFileReader::OpenStatus::Ok:
+            break;
+        case WholeFileReader::OpenStatus::TooLarge:
+            showError(kTextNotAnObject, path);
+            return false;
+        case WholeFileReader::OpenStatus::CannotOpen:
+            showError(kTextCannotOpen, path);
+            return false;
     }
     if (reader.size() < objfile::kMinFileSize) {
         showError(kTextNotAnObject, path);
@@ -203,9 +210,9 @@ void Tform_fomenu::g_megnyitClick() {
     if (const auto* current = std::get_if<CurrentObjectFile>(&decoded)) {
         if (current->newerVersion()) {
             dialogs().message(
-                QString::fromStdString(formatText(ui_texts[kTextNewerVersion],
-                                                  {FormatArg(current->versionMajor()),
-                                                   FormatArg(current->versionMinor())})),
+                QString::fromStdString(formatText(
+                    ui_texts[kTextNewerVersion],
+                    {FormatArg(current->versionMajor()), FormatArg(current->versionMinor())})),
                 text(ui_texts, kTextError), MsgIcon::Error, MsgButtons::Ok);
         }
         applyDocument(documentAsOpened(*current));
@@ -216,9 +223,9 @@ void Tform_fomenu::g_megnyitClick() {
                               MsgIcon::Question, MsgButtons::YesNo) != MsgResult::Yes) {
             return;
         }
-        dialogs().message(QString::fromStdString(
-                              formatText(ui_texts[kTextDosVersion], {FormatArg("\r")})),
-                          text(ui_texts, kTextWarning), MsgIcon::Warning, MsgButtons::Ok);
+        dialogs().message(
+            QString::fromStdString(formatText(ui_texts[kTextDosVersion], {FormatArg("\r")})),
+            text(ui_texts, kTextWarning), MsgIcon::Warning, MsgButtons::Ok);
         form_mozg->g_alapClick();
         form_forg->g_alapClick();
         form_anyag->g_alapClick();
@@ -282,8 +289,10 @@ void Tform_fomenu::applyCommonSteps(const QString& path) {
     const int remembered = form_feny->current_light;
     for (int l = 0; l < kLightCount; ++l) {
         form_feny->current_light = l;
-        form_feny->g_ldiff->setColor(static_cast<uint32_t>(scene_state.colors[lightDiffuseIndex(l)]));
-        form_feny->g_lamb->setColor(static_cast<uint32_t>(scene_state.colors[lightAmbientIndex(l)]));
+        form_feny->g_ldiff->setColor(
+            static_cast<uint32_t>(scene_state.colors[lightDiffuseIndex(l)]));
+        form_feny->g_lamb->setColor(
+            static_cast<uint32_t>(scene_state.colors[lightAmbientIndex(l)]));
         form_feny->g_lspec->setColor(
             static_cast<uint32_t>(scene_state.colors[lightSpecularIndex(l)]));
         form_feny->StoreColors();

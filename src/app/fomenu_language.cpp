@@ -21,7 +21,9 @@ namespace tv {
 
 namespace {
 
-QString text(const TextTable& texts, int index) { return QString::fromStdString(texts[index]); }
+QString text(const TextTable& texts, int index) {
+    return QString::fromStdString(texts[index]);
+}
 
 }  // namespace
 
@@ -60,18 +62,18 @@ void Tform_fomenu::Startup() {
     if (FileOpenable(std::string(kSettingsFileName))) {
         settings = readFileBytes(std::string(kSettingsFileName));
     }
-    const StartLanguageCalls calls{
-        [this](const LanguageWarning& warning) {
-            dialogs().message(QString::fromStdString(warning.text), text(ui_texts, kTextWarning),
-                              MsgIcon::Warning, MsgButtons::Ok);
-        },
-        [this](int index) {
-            {
-                const QSignalBlocker quiet(list_lang);
-                list_lang->setCurrentIndex(index);
-            }
-            list_langSelect();
-        }};
+    const StartLanguageCalls calls{[this](const LanguageWarning& warning) {
+                                       dialogs().message(QString::fromStdString(warning.text),
+                                                         text(ui_texts, kTextWarning),
+                                                         MsgIcon::Warning, MsgButtons::Ok);
+                                   },
+                                   [this](int index) {
+                                       {
+                                           const QSignalBlocker quiet(list_lang);
+                                           list_lang->setCurrentIndex(index);
+                                       }
+                                       list_langSelect();
+                                   }};
     applyStartLanguage(settings, lang_dir.toStdString(), languages_, ui_texts, calls);
     updateCaption();
 }

@@ -14,7 +14,9 @@ constexpr int kSmallestUsableSurface = 10;
 
 }  // namespace
 
-SurfaceSize Tform_fomenu::surfaceSize() const { return SurfaceSize{gc2d->width(), gc2d->height()}; }
+SurfaceSize Tform_fomenu::surfaceSize() const {
+    return SurfaceSize{gc2d->width(), gc2d->height()};
+}
 
 PixelPos Tform_fomenu::mousePixel(int x, int y) const {
     return mousePositionToPixel(x, y, surfaceSize(), SnapSettings{snapping(), profile.grid_step});
@@ -25,8 +27,8 @@ void Tform_fomenu::renderProfilePicture() {
     if (layout_changed || profile_buffer.size() != QSize(size.width, size.height)) {
         gl_view->requestProjection();
         profile.relayout(size, axis());
-        profile_buffer = QImage(std::max(1, size.width), std::max(1, size.height),
-                                QImage::Format_RGB32);
+        profile_buffer =
+            QImage(std::max(1, size.width), std::max(1, size.height), QImage::Format_RGB32);
         layout_changed = false;
     }
     paintProfileCanvas(profile_buffer, profile, CanvasOptions{g_racs->isChecked(), axis()});

@@ -1,19 +1,21 @@
 // The main window's status bar, frame-rate timer, modified state and caption.
-#include <QLabel>
-#include <algorithm>
-#include <QSpinBox>
 #include <QComboBox>
+#include <QLabel>
+#include <QSpinBox>
 #include <QToolButton>
+#include <algorithm>
 
-#include "app/frame_rate.h"
 #include "app/fomenu.h"
+#include "app/frame_rate.h"
 #include "toolwin/color_button.h"
 
 namespace tv {
 
 namespace {
 
-QString text(const TextTable& texts, int index) { return QString::fromStdString(texts[index]); }
+QString text(const TextTable& texts, int index) {
+    return QString::fromStdString(texts[index]);
+}
 
 // A panel keeps its layout width but grows when its text would not fit.
 void showInPanel(QLabel* panel, int layout_width, const QString& shown) {
@@ -33,9 +35,13 @@ void Tform_fomenu::TimerTimer() {
                 QStringLiteral("%1 %2").arg(profile.point_count).arg(text(ui_texts, kTextPoints)));
 }
 
-void Tform_fomenu::StatusHint(const QString& hint) { status_panels[0]->setText(hint); }
+void Tform_fomenu::StatusHint(const QString& hint) {
+    status_panels[0]->setText(hint);
+}
 
-bool Tform_fomenu::IsModified() const { return !status_panels[2]->text().isEmpty(); }
+bool Tform_fomenu::IsModified() const {
+    return !status_panels[2]->text().isEmpty();
+}
 
 void Tform_fomenu::SetModified(bool flag) {
     status_panels[2]->setText(flag ? text(ui_texts, kTextModified) : QString());
@@ -46,13 +52,21 @@ void Tform_fomenu::updateCaption() {
     setWindowTitle(QStringLiteral("OpenGL Torvelle [%1]").arg(name));
 }
 
-Axis Tform_fomenu::axis() const { return g_x->isChecked() ? Axis::X : Axis::Y; }
+Axis Tform_fomenu::axis() const {
+    return g_x->isChecked() ? Axis::X : Axis::Y;
+}
 
-bool Tform_fomenu::separateMode() const { return g_kulon->isChecked(); }
+bool Tform_fomenu::separateMode() const {
+    return g_kulon->isChecked();
+}
 
-bool Tform_fomenu::snapping() const { return g_racs->isChecked() && g_igazit->isChecked(); }
+bool Tform_fomenu::snapping() const {
+    return g_racs->isChecked() && g_igazit->isChecked();
+}
 
-int Tform_fomenu::displayMode() const { return list_tip->currentIndex(); }
+int Tform_fomenu::displayMode() const {
+    return list_tip->currentIndex();
+}
 
 int Tform_fomenu::segments() const {
     // While the user types, the text counts as it stands; a text that is not an
@@ -62,16 +76,28 @@ int Tform_fomenu::segments() const {
     return ok ? typed : 3;
 }
 
-void Tform_fomenu::setObjectButtonColor(uint32_t color) { g_obj->setColor(color); }
+void Tform_fomenu::setObjectButtonColor(uint32_t color) {
+    g_obj->setColor(color);
+}
 
 void Tform_fomenu::toolWindowClosed(ToolWindowId id) {
     QToolButton* button = nullptr;
     switch (id) {
-        case ToolWindowId::Zoom: button = g_zoom; break;
-        case ToolWindowId::Move: button = g_mozg; break;
-        case ToolWindowId::Rotate: button = g_forg; break;
-        case ToolWindowId::Light: button = g_feny; break;
-        case ToolWindowId::Material: button = g_anyag; break;
+        case ToolWindowId::Zoom:
+            button = g_zoom;
+            break;
+        case ToolWindowId::Move:
+            button = g_mozg;
+            break;
+        case ToolWindowId::Rotate:
+            button = g_forg;
+            break;
+        case ToolWindowId::Light:
+            button = g_feny;
+            break;
+        case ToolWindowId::Material:
+            button = g_anyag;
+            break;
     }
     button->setChecked(false);
 }

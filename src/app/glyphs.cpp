@@ -25,8 +25,8 @@ void page(QPainter& p) {
 void folder(QPainter& p) {
     p.setPen(QPen(kInk, 1));
     p.setBrush(QColor(230, 190, 80));
-    p.drawPolygon(QPolygonF({{1.5, 4.5}, {6.5, 4.5}, {7.5, 5.5}, {14.5, 5.5}, {14.5, 13.5},
-                             {1.5, 13.5}}));
+    p.drawPolygon(
+        QPolygonF({{1.5, 4.5}, {6.5, 4.5}, {7.5, 5.5}, {14.5, 5.5}, {14.5, 13.5}, {1.5, 13.5}}));
 }
 
 void disk(QPainter& p) {
@@ -66,13 +66,17 @@ void arrowHead(QPainter& p, QPointF tip, QPointF back1, QPointF back2, const QCo
 
 void paintGlyph(QPainter& p, Glyph glyph) {
     switch (glyph) {
-        case Glyph::New: page(p); break;
+        case Glyph::New:
+            page(p);
+            break;
         case Glyph::Open:
             folder(p);
             polyline(p, {{8, 10}, {12, 3}}, kNavy, 1.5);
             arrowHead(p, {13, 1}, {10, 3}, {13, 5}, kNavy);
             break;
-        case Glyph::Save: disk(p); break;
+        case Glyph::Save:
+            disk(p);
+            break;
         case Glyph::SaveAs:
             disk(p);
             polyline(p, {{7, 14}, {14, 7}}, kMaroon, 2);
@@ -116,9 +120,15 @@ void paintGlyph(QPainter& p, Glyph glyph) {
             polyline(p, {{3, 1}, {3, 15}}, kMaroon, 3);
             polyline(p, {{7, 13}, {13, 4}}, kNavy, 1.5);
             break;
-        case Glyph::Grid: gridLines(p, 4); break;
-        case Glyph::Denser: gridLines(p, 3); break;
-        case Glyph::Sparser: gridLines(p, 6); break;
+        case Glyph::Grid:
+            gridLines(p, 4);
+            break;
+        case Glyph::Denser:
+            gridLines(p, 3);
+            break;
+        case Glyph::Sparser:
+            gridLines(p, 6);
+            break;
         case Glyph::Snap:
             gridLines(p, 6);
             dot(p, {8.5, 8.5}, QColor(220, 0, 0));

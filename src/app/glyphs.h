@@ -6,9 +6,30 @@
 namespace tv {
 
 enum class Glyph {
-    New, Open, Save, SaveAs, About, Exit,
-    Continuous, Separate, Flip, Delete, AxisX, AxisY, Grid, Denser, Sparser, Snap,
-    Zoom, Move, Rotate, Axes, Material, Light, Reset, Normals,
+    New,
+    Open,
+    Save,
+    SaveAs,
+    About,
+    Exit,
+    Continuous,
+    Separate,
+    Flip,
+    Delete,
+    AxisX,
+    AxisY,
+    Grid,
+    Denser,
+    Sparser,
+    Snap,
+    Zoom,
+    Move,
+    Rotate,
+    Axes,
+    Material,
+    Light,
+    Reset,
+    Normals,
 };
 
 QIcon makeGlyph(Glyph glyph);

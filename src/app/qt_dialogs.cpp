@@ -33,13 +33,23 @@ MsgResult QtDialogs::message(const QString& text, const QString& caption, MsgIco
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     box.setText(shown);
     switch (icon) {
-        case MsgIcon::Error: box.setIcon(QMessageBox::Critical); break;
-        case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
-        case MsgIcon::Warning: box.setIcon(QMessageBox::Warning); break;
+        case MsgIcon::Error:
+            box.setIcon(QMessageBox::Critical);
+            break;
+        case MsgIcon::Question:
+            box.setIcon(QMessageBox::Question);
+            break;
+        case MsgIcon::Warning:
+            box.setIcon(QMessageBox::Warning);
+            break;
     }
     switch (buttons) {
-        case MsgButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
-        case MsgButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+        case MsgButtons::Ok:
+            box.setStandardButtons(QMessageBox::Ok);
+            break;
+        case MsgButtons::YesNo:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            break;
         case MsgButtons::YesNoCancel:
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
             break;
@@ -48,11 +58,16 @@ MsgResult QtDialogs::message(const QString& text, const QString& caption, MsgIco
             break;
     }
     switch (box.exec()) {
-        case QMessageBox::Yes: return MsgResult::Yes;
-        case QMessageBox::No: return MsgResult::No;
-        case QMessageBox::Retry: return MsgResult::Retry;
-        case QMessageBox::Ok: return MsgResult::Ok;
-        default: return MsgResult::Cancel;
+        case QMessageBox::Yes:
+            return MsgResult::Yes;
+        case QMessageBox::No:
+            return MsgResult::No;
+        case QMessageBox::Retry:
+            return MsgResult::Retry;
+        case QMessageBox::Ok:
+            return MsgResult::Ok;
+        default:
+            return MsgResult::Cancel;
     }
 }
 
@@ -65,8 +80,8 @@ std::optional<uint32_t> QtDialogs::chooseColor(uint32_t initial) {
 }
 
 std::optional<QString> QtDialogs::saveFileName(const QString& preset, const QString& filter) {
-    const QString name = QFileDialog::getSaveFileName(owner_, QString(), preset,
-                                                      toQtFileFilter(filter));
+    const QString name =
+        QFileDialog::getSaveFileName(owner_, QString(), preset, toQtFileFilter(filter));
     if (name.isEmpty()) {
         return std::nullopt;
     }

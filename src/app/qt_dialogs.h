@@ -9,7 +9,7 @@
 namespace tv {
 
 class QtDialogs final : public Dialogs {
-public:
+  public:
     explicit QtDialogs(QWidget* owner) : owner_(owner) {}
 
     MsgResult message(const QString& text, const QString& caption, MsgIcon icon,
@@ -18,7 +18,7 @@ public:
     std::optional<QString> saveFileName(const QString& preset, const QString& filter) override;
     std::optional<QString> openFileName(const QString& preset, const QString& filter) override;
 
-private:
+  private:
     QPointer<QWidget> owner_;
 };
 

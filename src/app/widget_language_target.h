@@ -7,7 +7,7 @@
 namespace tv {
 
 class WidgetLanguageTarget final : public LanguageTarget {
-public:
+  public:
     explicit WidgetLanguageTarget(const ComponentSlots& table) : slots_(table) {}
 
     void clearItems(int slot) override;
@@ -15,7 +15,7 @@ public:
     void setCaption(int slot, const std::string& caption) override;
     void setHint(int slot, const std::string& hint) override;
 
-private:
+  private:
     const ComponentSlots& slots_;
 };
 

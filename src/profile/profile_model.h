@@ -41,7 +41,7 @@ struct SurfaceSize {
 
 // Points are indexed from 0 here; point number i of the user's view is index i - 1.
 class ProfileModel {
-public:
+  public:
     std::array<TProfilePoint, kMaxPoints> points{};
     std::array<PixelPos, kMaxPoints> point_pixels{};
     std::array<int8_t, kMaxPoints> point_links{};
@@ -80,14 +80,13 @@ public:
     void relayout(SurfaceSize size, Axis axis);
 
     // Replaces the whole profile (file load). `count` is limited to kMaxPoints.
-    void replace(int count, const int8_t* links, const TProfilePoint* coords,
-                 bool separate_mode);
+    void replace(int count, const int8_t* links, const TProfilePoint* coords, bool separate_mode);
 
     // The pixel <-> profile mappings under the current canvas_size.
     TProfilePoint pixelToProfile(PixelPos pixel, int surface_height, Axis axis) const;
     PixelPos profileToPixel(TProfilePoint point, int surface_height, Axis axis) const;
 
-private:
+  private:
     void updateNextStartsStroke(bool separate_mode);
 };
 

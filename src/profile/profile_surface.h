@@ -7,7 +7,7 @@
 namespace tv {
 
 class ProfileSurfaceOwner {
-public:
+  public:
     virtual ~ProfileSurfaceOwner() = default;
     virtual void gc2dMouseDown(Qt::MouseButton button, int x, int y) = 0;
     virtual void gc2dMouseMove(int x, int y) = 0;
@@ -18,16 +18,16 @@ public:
 
 class ProfileSurface final : public QWidget {
     Q_OBJECT
-public:
+  public:
     ProfileSurface(ProfileSurfaceOwner& owner, QWidget* parent);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     ProfileSurfaceOwner& owner_;
 };
 

@@ -79,11 +79,11 @@ QLabel* linkLabel(QWidget* parent, const QString& text, int y) {
 
 // Runs `action` when the label is clicked with the left button.
 class ClickFilter final : public QObject {
-public:
+  public:
     ClickFilter(QObject* parent, std::function<void()> action)
         : QObject(parent), action_(std::move(action)) {}
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::MouseButtonRelease) {
             action_();
@@ -92,7 +92,7 @@ protected:
         return QObject::eventFilter(watched, event);
     }
 
-private:
+  private:
     std::function<void()> action_;
 };
 

@@ -13,7 +13,7 @@ namespace tv {
 
 class Tform_nevjegy final : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit Tform_nevjegy(QWidget* parent);
 
     // How a link is handed to the desktop; tests replace it to see what would open.

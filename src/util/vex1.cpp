@@ -28,16 +28,26 @@ unsigned char upperCp1250(unsigned char c) {
         return static_cast<unsigned char>(c - 'a' + 'A');
     }
     switch (c) {
-        case 0xE1: return 0xC1;  // á
-        case 0xE9: return 0xC9;  // é
-        case 0xED: return 0xCD;  // í
-        case 0xF3: return 0xD3;  // ó
-        case 0xF5: return 0xD5;  // ő
-        case 0xF6: return 0xD6;  // ö
-        case 0xFA: return 0xDA;  // ú
-        case 0xFB: return 0xDB;  // ű
-        case 0xFC: return 0xDC;  // ü
-        default: return c;
+        case 0xE1:
+            return 0xC1;  // á
+        case 0xE9:
+            return 0xC9;  // é
+        case 0xED:
+            return 0xCD;  // í
+        case 0xF3:
+            return 0xD3;  // ó
+        case 0xF5:
+            return 0xD5;  // ő
+        case 0xF6:
+            return 0xD6;  // ö
+        case 0xFA:
+            return 0xDA;  // ú
+        case 0xFB:
+            return 0xDB;  // ű
+        case 0xFC:
+            return 0xDC;  // ü
+        default:
+            return c;
     }
 }
 
@@ -45,11 +55,20 @@ unsigned char upperCp1250(unsigned char c) {
 // Extended-A, one code point above their capitals).
 char32_t upperHuCodePoint(char32_t c) {
     switch (c) {
-        case 0xE1: case 0xE9: case 0xED: case 0xF3: case 0xF6: case 0xFA: case 0xFC:
+        case 0xE1:
+        case 0xE9:
+        case 0xED:
+        case 0xF3:
+        case 0xF6:
+        case 0xFA:
+        case 0xFC:
             return c - 0x20;
-        case 0x151: return 0x150;  // ő
-        case 0x171: return 0x170;  // ű
-        default: return c;
+        case 0x151:
+            return 0x150;  // ő
+        case 0x171:
+            return 0x170;  // ű
+        default:
+            return c;
     }
 }
 

@@ -19,6 +19,8 @@ std::string UpperCaseHu(std::string_view s);
 // points; all other characters, and bytes of invalid sequences, are kept as they are.
 std::string UpperCaseHuUtf8(std::string_view s);
 
-constexpr int Min(int a, int b) { return a < b ? a : b; }
+constexpr int Min(int a, int b) {
+    return a < b ? a : b;
+}
 
 }  // namespace tv

@@ -5,8 +5,8 @@
 namespace tv {
 
 std::array<float, 3> spotDirectionFromSteps(const std::array<int32_t, 3>& steps) {
-    const int64_t sum = int64_t{steps[0]} * steps[0] + int64_t{steps[1]} * steps[1] +
-                        int64_t{steps[2]} * steps[2];
+    const int64_t sum =
+        int64_t{steps[0]} * steps[0] + int64_t{steps[1]} * steps[1] + int64_t{steps[2]} * steps[2];
     if (sum == 0) {
         return {0.0f, 0.0f, -1.0f};
     }

@@ -24,9 +24,15 @@ enum ColorIndex : int {
     kColorGlobalAmbient = 4,
 };
 // Diffuse, ambient and specular colour of light `light` (0..2).
-constexpr int lightDiffuseIndex(int light) { return 5 + 3 * light; }
-constexpr int lightAmbientIndex(int light) { return 6 + 3 * light; }
-constexpr int lightSpecularIndex(int light) { return 7 + 3 * light; }
+constexpr int lightDiffuseIndex(int light) {
+    return 5 + 3 * light;
+}
+constexpr int lightAmbientIndex(int light) {
+    return 6 + 3 * light;
+}
+constexpr int lightSpecularIndex(int light) {
+    return 7 + 3 * light;
+}
 
 inline constexpr Matrix4 kIdentityMatrix = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
 

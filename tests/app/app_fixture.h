@@ -13,7 +13,7 @@
 namespace tv::test {
 
 class AppFixture : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         auto scripted = std::make_unique<ScriptedDialogs>();
         dialogs = scripted.get();

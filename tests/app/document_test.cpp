@@ -2,8 +2,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QRadioButton>
 #include <QFile>
+#include <QRadioButton>
 #include <QSlider>
 #include <QSpinBox>
 #include <QToolButton>
@@ -43,7 +43,7 @@ void writeBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
 }
 
 class DocumentTest : public test::AppFixture {
-protected:
+  protected:
     void saveAs(const std::string& path) {
         dialogs->file_answers.push_back(QString::fromStdString(path));
         ASSERT_TRUE(form.g_mentClick(form.g_mentmaskent));

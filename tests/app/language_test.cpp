@@ -23,7 +23,7 @@ const fs::path kShipped = fs::path(TORVELLE_SOURCE_DIR) / "data" / "lang";
 
 // Starts the editor in a folder of its own, holding the files a test puts there.
 class LanguageTest : public ::testing::Test {
-protected:
+  protected:
     void TearDown() override {
         form.reset();
         QDir::setCurrent(previous_dir_);

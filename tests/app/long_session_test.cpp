@@ -29,7 +29,7 @@ namespace tv {
 namespace {
 
 class LongSessionTest : public test::AppFixture {
-protected:
+  protected:
     void frame() {
         const QImage image = form.gl_view->grabFramebuffer();
         ASSERT_FALSE(image.isNull());
@@ -107,9 +107,9 @@ TEST_F(LongSessionTest, EverythingAUserCanDoInOneSession) {
     form.szog->setValue(7);
 
     // Editor buttons.
-    for (QToolButton* b : {form.g_racs, form.g_surubb, form.g_surubb, form.g_ritkabb,
-                           form.g_ritkabb, form.g_ritkabb, form.g_igazit, form.g_igazit,
-                           form.g_racs}) {
+    for (QToolButton* b :
+         {form.g_racs, form.g_surubb, form.g_surubb, form.g_ritkabb, form.g_ritkabb, form.g_ritkabb,
+          form.g_igazit, form.g_igazit, form.g_racs}) {
         b->click();
     }
     dialogs->message_answers.push_back(MsgResult::No);  // modified: do not save
@@ -174,8 +174,8 @@ TEST_F(LongSessionTest, EverythingAUserCanDoInOneSession) {
     corrupt[200] ^= 0xFF;
     writeFile(folder.file("corrupt.tvl"), corrupt);
     writeFile(folder.file("stranger.tvl"), std::vector<uint8_t>(400, 'x'));
-    for (const char* refused : {"short.tvl", "huge.tvl", "corrupt.tvl", "stranger.tvl",
-                                "missing.tvl"}) {
+    for (const char* refused :
+         {"short.tvl", "huge.tvl", "corrupt.tvl", "stranger.tvl", "missing.tvl"}) {
         const size_t before = dialogs->messages.size();
         open(folder.file(refused));
         EXPECT_GT(dialogs->messages.size(), before) << refused;

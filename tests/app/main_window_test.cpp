@@ -16,7 +16,7 @@ namespace tv {
 namespace {
 
 class MainWindowTest : public test::AppFixture {
-protected:
+  protected:
     QWidget* surface() { return form.gc2d; }
     int height() { return form.gc2d->height(); }
     std::vector<int> links() {
@@ -68,8 +68,7 @@ TEST_F(MainWindowTest, ClickPlacesAPointClampedToTheAreaAndMarksModified) {
     const int s = form.profile.canvas_size;
     EXPECT_EQ(last(), (PixelPos{3, height() - 1 - (s - 4)}));
     EXPECT_TRUE(form.IsModified());
-    EXPECT_EQ(form.profile_buffer.pixel(3, height() - 1 - (s - 4)) | 0xFF000000u,
-              qRgb(255, 0, 0));
+    EXPECT_EQ(form.profile_buffer.pixel(3, height() - 1 - (s - 4)) | 0xFF000000u, qRgb(255, 0, 0));
 }
 
 TEST_F(MainWindowTest, DragMovesTheNewPointAndReleaseFixesIt) {
@@ -199,8 +198,7 @@ TEST_F(MainWindowTest, ResizeKeepsProfileCoordinatesAndPutsBandsBack) {
     EXPECT_EQ(form.panel_file->contentOrigin(), QPoint(11, 2));
     EXPECT_EQ(form.panel_edit->width(), form.centralWidget()->width() / 2);
     EXPECT_DOUBLE_EQ(form.profile.points[0].x, before.x);
-    EXPECT_EQ(form.profile.canvas_size,
-              std::min(form.gc2d->width(), form.gc2d->height()));
+    EXPECT_EQ(form.profile.canvas_size, std::min(form.gc2d->width(), form.gc2d->height()));
     EXPECT_EQ(form.profile.point_pixels[0],
               form.profile.profileToPixel(before, form.gc2d->height(), Axis::Y));
 }

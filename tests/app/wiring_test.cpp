@@ -23,10 +23,11 @@ namespace {
 using WiringTest = test::AppFixture;
 
 TEST_F(WiringTest, ToggleButtonsShowAndHideTheirWindowsAndCloseRaisesThem) {
-    const std::vector<std::pair<QToolButton*, QWidget*>> pairs = {
-        {form.g_zoom, form.form_zoom}, {form.g_mozg, form.form_mozg},
-        {form.g_forg, form.form_forg}, {form.g_anyag, form.form_anyag},
-        {form.g_feny, form.form_feny}};
+    const std::vector<std::pair<QToolButton*, QWidget*>> pairs = {{form.g_zoom, form.form_zoom},
+                                                                  {form.g_mozg, form.form_mozg},
+                                                                  {form.g_forg, form.form_forg},
+                                                                  {form.g_anyag, form.form_anyag},
+                                                                  {form.g_feny, form.form_feny}};
     for (const auto& [button, window] : pairs) {
         EXPECT_FALSE(window->isVisible());
         button->click();
@@ -81,7 +82,8 @@ TEST_F(WiringTest, AboutBoxLinksGoToTheDesktop) {
     form.form_nevjegy->l_honlapClick();
     ASSERT_EQ(opened.size(), 2u);
     EXPECT_EQ(opened[0].scheme(), QStringLiteral("mailto"));
-    EXPECT_EQ(opened[0].toString(), QStringLiteral("mailto:") + form.form_nevjegy->l_email_->text());
+    EXPECT_EQ(opened[0].toString(),
+              QStringLiteral("mailto:") + form.form_nevjegy->l_email_->text());
     EXPECT_EQ(opened[1].toString(), form.form_nevjegy->l_honlap_->text());
     EXPECT_EQ(form.form_nevjegy->size(), QSize(364, 247));
     EXPECT_EQ(form.form_nevjegy->windowTitle(), QStringLiteral("About"));

@@ -70,9 +70,9 @@ TEST(ProfileCanvas, GridIsAnchoredAtTheBottomLeftOfTheArea) {
     EXPECT_EQ(c.at(14, 100), kSilver);
     EXPECT_EQ(c.at(100, 196 - 10), kGrey);
     EXPECT_EQ(c.at(100, 196 - 11), kSilver);
-    EXPECT_EQ(c.at(13, 2), kSilver);      // lines start at row 3
-    EXPECT_EQ(c.at(13, 196), kGrey);      // the bottom line
-    EXPECT_EQ(c.at(296, 196), kSilver);   // and ends before W-4
+    EXPECT_EQ(c.at(13, 2), kSilver);     // lines start at row 3
+    EXPECT_EQ(c.at(13, 196), kGrey);     // the bottom line
+    EXPECT_EQ(c.at(296, 196), kSilver);  // and ends before W-4
     c.model.grid_step = 40;
     c.paint(true);
     EXPECT_EQ(c.at(13, 100), kSilver);

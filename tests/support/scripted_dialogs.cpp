@@ -42,13 +42,11 @@ std::optional<QString> ScriptedDialogs::nextFile(const QString& preset, const QS
     return answer;
 }
 
-std::optional<QString> ScriptedDialogs::saveFileName(const QString& preset,
-                                                     const QString& filter) {
+std::optional<QString> ScriptedDialogs::saveFileName(const QString& preset, const QString& filter) {
     return nextFile(preset, filter);
 }
 
-std::optional<QString> ScriptedDialogs::openFileName(const QString& preset,
-                                                     const QString& filter) {
+std::optional<QString> ScriptedDialogs::openFileName(const QString& preset, const QString& filter) {
     return nextFile(preset, filter);
 }
 

@@ -19,7 +19,7 @@ struct ShownMessage {
 };
 
 class ScriptedDialogs final : public Dialogs {
-public:
+  public:
     std::deque<MsgResult> message_answers;
     std::deque<std::optional<uint32_t>> color_answers;
     std::deque<std::optional<QString>> file_answers;
@@ -35,7 +35,7 @@ public:
     std::optional<QString> saveFileName(const QString& preset, const QString& filter) override;
     std::optional<QString> openFileName(const QString& preset, const QString& filter) override;
 
-private:
+  private:
     std::optional<QString> nextFile(const QString& preset, const QString& filter);
 };
 

@@ -23,13 +23,17 @@ TEST(UpperCaseHu, Utf8KeepsOtherLettersAndBrokenSequences) {
     EXPECT_EQ(UpperCaseHuUtf8("magyar"), "MAGYAR");
     EXPECT_EQ(UpperCaseHuUtf8("áéíóőöúűü"), "ÁÉÍÓŐÖÚŰÜ");
     EXPECT_EQ(UpperCaseHuUtf8("äß€x"), "äß€X");
-    EXPECT_EQ(UpperCaseHuUtf8("\xC5"), "\xC5");        // truncated sequence
-    EXPECT_EQ(UpperCaseHuUtf8("\xFF" "a"), "\xFF" "A");  // invalid byte
+    EXPECT_EQ(UpperCaseHuUtf8("\xC5"), "\xC5");  // truncated sequence
+    EXPECT_EQ(UpperCaseHuUtf8("\xFF"
+                              "a"),
+              "\xFF"
+              "A");  // invalid byte
 }
 
 TEST(FileOpenable, ReadableFileOnly) {
-    const auto dir = std::filesystem::temp_directory_path() /
-                     ("tv_vex1_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+    const auto dir =
+        std::filesystem::temp_directory_path() /
+        ("tv_vex1_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
     std::filesystem::create_directories(dir / "folder.lng");
     const auto file = dir / "a.lng";
     std::ofstream(file) << "x";

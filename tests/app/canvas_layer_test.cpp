@@ -1,0 +1,244 @@
+// The profile canvas keeps the rasterised segments from one repaint to the next. These
+// tests paint the same profiles with a plain painter that strokes every segment each time,
+// and expect the same image pixel for pixel: for many random profiles, and along random
+// edits (dragging, adding and removing points, moving an earlier point, resizing).
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+#include <memory>
+#include <random>
+
+#include "profile/profile_canvas.h"
+
+namespace tv {
+namespace {
+
+// The canvas drawn the simple way: every line with QPainter, in the documented order.
+QImage referencePicture(QSize size, const ProfileModel& model, CanvasOptions options) {
+    QImage image(size, QImage::Format_RGB32);
+    const int w = size.width();
+    const int h = size.height();
+    const int s = model.canvas_size;
+    QPainter p(&image);
+    p.fillRect(0, 0, w, h, QColor(192, 192, 192));
+    if (options.show_grid) {
+        const int step = model.grid_step > 0 ? model.grid_step : 10;
+        const QColor grey(128, 128, 128);
+        for (int y = h - 4; y == h - 4 || y >= 3; y -= step) {
+            p.fillRect(3, y, std::max(0, w - 7), 1, grey);
+        }
+        for (int x = 3; x == 3 || x < w - 3; x += step) {
+            p.fillRect(x, 3, 1, std::max(0, h - 7), grey);
+        }
+    }
+    p.fillRect(s - 4, 0, 1, h, Qt::black);
+    p.fillRect(0, h - s + 3, w, 1, Qt::black);
+    p.setPen(QPen(QColor(128, 0, 0), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    if (options.axis == Axis::Y) {
+        p.drawLine(3, 3, 3, h - 4);
+    } else {
+        p.drawLine(3, h - 4, w - 4, h - 4);
+    }
+    p.setPen(QPen(QColor(0, 0, 128), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    for (int i = 1; i < model.point_count; ++i) {
+        const int link = model.link(i);
+        if (link == kLinkStart) {
+            continue;
+        }
+        const PixelPos a = model.point_pixels[i - 1];
+        const PixelPos b = model.point_pixels[i];
+        p.drawLine(a.x, a.y, b.x, b.y);
+        PixelPos tick;
+        if (normalTickOffset(a, b, link, tick)) {
+            const QPoint mid((a.x + b.x) / 2, (a.y + b.y) / 2);
+            p.drawLine(mid, mid + QPoint(tick.x, tick.y));
+        }
+    }
+    for (int i = 0; i < model.point_count; ++i) {
+        const bool last = i == model.point_count - 1;
+        const QColor color = !last                         ? QColor(0, 0, 0)
+                             : model.dragging              ? QColor(0, 255, 0)
+                             : model.link(i) == kLinkStart ? QColor(255, 0, 0)
+                                                           : QColor(0, 128, 128);
+        p.fillRect(model.point_pixels[i].x - 2, model.point_pixels[i].y - 2, 5, 5, color);
+    }
+    return image;
+}
+
+// Where two pictures first differ, for the failure message.
+std::string firstDifference(const QImage& a, const QImage& b) {
+    if (a.size() != b.size()) {
+        return "the sizes differ";
+    }
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            if (a.pixel(x, y) != b.pixel(x, y)) {
+                return "first at (" + std::to_string(x) + ", " + std::to_string(y) + ")";
+            }
+        }
+    }
+    return "none";
+}
+
+class RandomProfiles {
+  public:
+    explicit RandomProfiles(unsigned seed) : random_(seed) {}
+
+    int between(int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random_);
+    }
+    bool chance(double p) { return std::bernoulli_distribution(p)(random_); }
+
+    // Mostly inside the drawing area, sometimes on the pixel before, far off, or outside.
+    PixelPos pixel(QSize size, PixelPos before) {
+        if (chance(0.05)) {
+            return before;
+        }
+        if (chance(0.05)) {
+            return {between(-40, size.width() + 40), between(-40, size.height() + 40)};
+        }
+        if (chance(0.7)) {
+            return {std::clamp(before.x + between(-20, 20), 3, size.width() - 4),
+                    std::clamp(before.y + between(-20, 20), 3, size.height() - 4)};
+        }
+        return {between(3, size.width() - 4), between(3, size.height() - 4)};
+    }
+
+    int8_t link() { return chance(0.1) ? kLinkStart : chance(0.5) ? kLinkLeft : kLinkFlipped; }
+
+    void append(ProfileModel& model, QSize size) {
+        const int i = model.point_count;
+        const PixelPos before =
+            i > 0 ? model.point_pixels[i - 1] : PixelPos{size.width() / 2, size.height() / 2};
+        model.point_pixels[i] = pixel(size, before);
+        model.point_links[i] = link();
+        model.point_count = static_cast<uint16_t>(i + 1);
+    }
+
+    void fill(ProfileModel& model, QSize size, int count) {
+        model.clear();
+        model.relayout(SurfaceSize{size.width(), size.height()}, Axis::Y);
+        model.grid_step = static_cast<uint8_t>(between(0, 40));
+        model.dragging = chance(0.3);
+        for (int i = 0; i < count; ++i) {
+            append(model, size);
+        }
+    }
+
+    CanvasOptions options() { return {chance(0.5), chance(0.5) ? Axis::Y : Axis::X}; }
+
+  private:
+    std::mt19937 random_;
+};
+
+void expectSameAsReference(QImage& buffer, const ProfileModel& model, CanvasOptions options,
+                           const std::string& what) {
+    paintProfileCanvas(buffer, model, options);
+    const QImage expected = referencePicture(buffer.size(), model, options);
+    EXPECT_TRUE(buffer == expected) << what << ": " << firstDifference(buffer, expected);
+}
+
+TEST(CanvasLayer, RandomProfilesPaintAsTheSimplePainterDoes) {
+    RandomProfiles random(11);
+    auto model = std::make_unique<ProfileModel>();
+    for (int round = 0; round < 150; ++round) {
+        const QSize size(random.between(8, 320), random.between(8, 320));
+        random.fill(*model, size, random.between(0, round < 140 ? 120 : kMaxPoints));
+        QImage buffer(size, QImage::Format_RGB32);
+        expectSameAsReference(buffer, *model, random.options(), "profile " + std::to_string(round));
+        // Painted again with nothing changed, from what was kept.
+        expectSameAsReference(buffer, *model, random.options(),
+                              "profile " + std::to_string(round) + " again");
+    }
+}
+
+TEST(CanvasLayer, EditsPaintAsTheSimplePainterDoes) {
+    RandomProfiles random(23);
+    auto model = std::make_unique<ProfileModel>();
+    auto other = std::make_unique<ProfileModel>();
+    QSize size(300, 240);
+    QImage buffer(size, QImage::Format_RGB32);
+    random.fill(*model, size, 60);
+    random.fill(*other, size, 30);
+    for (int step = 0; step < 600; ++step) {
+        std::string what;
+        const int last = model->point_count - 1;
+        switch (random.between(0, 11)) {
+            case 0:
+            case 1:
+            case 2:
+                what = "drag the last point";
+                if (last >= 0) {
+                    model->point_pixels[last] = random.pixel(size, model->point_pixels[last]);
+                }
+                break;
+            case 3:
+            case 4:
+                what = "add a point";
+                if (!model->full()) {
+                    random.append(*model, size);
+                }
+                break;
+            case 5:
+                what = "remove the last point";
+                if (last >= 0) {
+                    --model->point_count;
+                }
+                break;
+            case 6:
+                what = "move an earlier point";
+                if (last > 0) {
+                    const int i = random.between(0, last - 1);
+                    model->point_pixels[i] = random.pixel(size, model->point_pixels[i]);
+                }
+                break;
+            case 7:
+                what = "change an earlier link";
+                if (last > 0) {
+                    model->point_links[random.between(1, last)] = random.link();
+                }
+                break;
+            case 8:
+                what = "remove several points";
+                model->point_count =
+                    static_cast<uint16_t>(std::max(0, last + 1 - random.between(2, 8)));
+                break;
+            case 9:
+                what = "open another profile";
+                random.fill(*model, size, random.between(0, 80));
+                break;
+            case 10:
+                what = "resize";
+                size = QSize(random.between(100, 360), random.between(100, 300));
+                buffer = QImage(size, QImage::Format_RGB32);
+                model->relayout(SurfaceSize{size.width(), size.height()}, Axis::Y);
+                break;
+            default:
+                what = "paint another profile in between";
+                {
+                    QImage elsewhere(size, QImage::Format_RGB32);
+                    expectSameAsReference(elsewhere, *other, random.options(), what);
+                }
+                break;
+        }
+        model->dragging = random.chance(0.5);
+        expectSameAsReference(buffer, *model, random.options(),
+                              "step " + std::to_string(step) + ", " + what);
+    }
+}
+
+TEST(CanvasLayer, TheLargestProfileOnALargeSurface) {
+    RandomProfiles random(5);
+    auto model = std::make_unique<ProfileModel>();
+    const QSize size(1200, 1000);
+    random.fill(*model, size, kMaxPoints);
+    model->grid_step = 5;
+    QImage buffer(size, QImage::Format_RGB32);
+    expectSameAsReference(buffer, *model, {true, Axis::Y}, "first paint");
+    model->point_pixels[kMaxPoints - 1] = {600, 500};
+    expectSameAsReference(buffer, *model, {true, Axis::Y}, "last point dragged");
+}
+
+}  // namespace
+}  // namespace tv
