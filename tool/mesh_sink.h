@@ -6,6 +6,7 @@
 // streams straight to its writer.
 #pragma once
 
+#include <array>
 #include <cmath>
 #include <cstdint>
 
@@ -101,7 +102,7 @@ class MeshSink {
     bool in_strip_ = false;
     int strip_vertices_ = 0;
     Vec3 normal_;
-    MeshVertex slots_[4];
+    std::array<MeshVertex, 4> slots_{};
     uint64_t vertex_count_ = 0;
     uint64_t triangle_count_ = 0;
 };
