@@ -14,7 +14,9 @@ struct CanvasOptions {
 };
 
 // Paints the whole picture into `buffer` (the size of the drawing surface) from the
-// model's pixel positions; the model's canvas_size must be current for that size.
+// model's pixel positions; the model's canvas_size must be current for that size. The
+// pixels covered by the segments before the last point are kept from one call to the next
+// and stroked again only when one of those points, or the buffer's size, has changed.
 void paintProfileCanvas(QImage& buffer, const ProfileModel& model, CanvasOptions options);
 
 // The normal tick of a segment from `from` to `to` with link `link`: the offset from the
