@@ -4,6 +4,8 @@
 #include <charconv>
 #include <string_view>
 
+#include "objfile/opened_document.h"
+
 namespace tv::tool {
 
 namespace {
@@ -52,7 +54,7 @@ std::string applyOption(ToolOptions& options, std::string_view name, std::string
     const bool is_export = options.command == Command::Export;
     const bool is_render = options.command == Command::Render;
     if (is_export && name == "--segments") {
-        options.segments = parseInt(value, kMinSegments, kMaxSegmentCount);
+        options.segments = parseInt(value, kSegmentsRange.min, kSegmentsRange.max);
         return options.segments ? "" : "--segments takes a whole number from 3 to 999";
     }
     if (is_render && name == "--size") {

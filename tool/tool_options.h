@@ -20,9 +20,7 @@ enum class Command { Help, Info, Convert, Export, Render };
 // The export format, chosen by the output's extension (".stl" or ".obj", in any case).
 enum class MeshFormat { Stl, Obj };
 
-// Limits of the options. The segment count is that of the editor's spin edit.
-inline constexpr int kMinSegments = 3;
-inline constexpr int kMaxSegmentCount = 999;
+// Limits of the options; the segment count has the range of the editor's spin edit.
 inline constexpr int kMinImageSide = 3;  // the view keeps a two-pixel margin
 inline constexpr int kMaxImageSide = 16384;
 inline constexpr int kMaxFrames = 100000;
