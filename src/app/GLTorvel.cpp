@@ -11,7 +11,7 @@ int main(int argc, char** argv) {
     QSurfaceFormat::setDefaultFormat(tv::viewSurfaceFormat());
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("torvelle"));
-    QApplication::setDesktopFileName(QStringLiteral("torvelle"));
+    QApplication::setDesktopFileName(QStringLiteral("org.torvelle.Torvelle"));
 
     tv::Tform_fomenu form_fomenu;
     form_fomenu.createWindows();

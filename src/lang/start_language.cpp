@@ -65,7 +65,10 @@ std::string withTrailingSeparator(std::string dir) {
 }
 
 std::vector<std::string> installedLanguageDirs(const std::string& executable_dir) {
-    return {withTrailingSeparator(executable_dir) + "lang/",
+    // Beside the program in a build folder; under share/ of wherever it was installed,
+    // also when installed under another prefix than the one it was built for.
+    const std::string dir = withTrailingSeparator(executable_dir);
+    return {dir + "lang/", dir + "../share/torvelle/lang/",
             withTrailingSeparator(TORVELLE_LANG_INSTALL_DIR)};
 }
 

@@ -261,6 +261,17 @@ TEST_F(LanguageFolder, FallsBackToTheInstalledFolder) {
     EXPECT_EQ(choice.scan.status, LanguageScanStatus::NoLanguageFiles);
 }
 
+TEST_F(LanguageFolder, InstalledUnderAnotherPrefixFindsItsShareFolder) {
+    fs::create_directories(dir + "cwd");
+    fs::create_directories(dir + "prefix/bin");
+    fs::create_directories(dir + "prefix/share/torvelle/lang");
+    addFile("prefix/share/torvelle/lang/Magyar.lng");
+    const LanguageDirChoice choice =
+        chooseLanguageDir(dir + "cwd", installedLanguageDirs(dir + "prefix/bin"));
+    EXPECT_EQ(choice.scan.status, LanguageScanStatus::Ok);
+    EXPECT_THAT(namesOf(choice.scan.languages), ElementsAre("Magyar"));
+}
+
 TEST(TrailingSeparator, AddedOnlyWhenMissing) {
     EXPECT_EQ(withTrailingSeparator("/a"), "/a/");
     EXPECT_EQ(withTrailingSeparator("/a/"), "/a/");
