@@ -18,7 +18,7 @@ namespace tv::tool {
 
 class StreamingFileWriter {
   public:
-    explicit StreamingFileWriter(FileOps& ops = posixFileOps()) : ops_(ops) {}
+    explicit StreamingFileWriter(FileOps& ops = posixFileOps()) : writer_(ops) {}
     ~StreamingFileWriter() { abort(); }
     StreamingFileWriter(const StreamingFileWriter&) = delete;
     StreamingFileWriter& operator=(const StreamingFileWriter&) = delete;
@@ -48,12 +48,10 @@ class StreamingFileWriter {
     static constexpr size_t kBufferSize = 1 << 16;
 
     void flush();
-    void writeFully(const uint8_t* data, size_t size, uint64_t offset);
+    void write(uint64_t offset, std::span<const uint8_t> bytes);
 
-    FileOps& ops_;
-    std::string target_;
-    std::string temp_path_;
-    int fd_ = -1;
+    SafeFileWriter writer_;
+    bool begun_ = false;
     SafeSaveOutcome failure_ = SafeSaveOutcome::Ok;
     uint64_t flushed_ = 0;
     size_t used_ = 0;

@@ -74,33 +74,44 @@ SafeFileWriter::WriteStatus SafeFileWriter::writeAll(std::span<const uint8_t> im
     if (fd_ < 0) {
         return WriteStatus::IoError;
     }
-    complete_ = false;
-    if (attempted_ && !ops_.truncate(fd_, 0)) {
+    if (written_ && !ops_.truncate(fd_, 0)) {
+        failed_ = true;
         return WriteStatus::IoError;
     }
-    attempted_ = true;
+    failed_ = false;
+    return writeAt(0, image);
+}
+
+SafeFileWriter::WriteStatus SafeFileWriter::writeAt(uint64_t offset,
+                                                    std::span<const uint8_t> bytes) {
+    if (fd_ < 0) {
+        return WriteStatus::IoError;
+    }
+    written_ = true;
     size_t done = 0;
-    while (done < image.size()) {
-        const IoResult wrote = ops_.writeAt(fd_, image.data() + done, image.size() - done, done);
+    while (done < bytes.size()) {
+        const IoResult wrote =
+            ops_.writeAt(fd_, bytes.data() + done, bytes.size() - done, offset + done);
         if (!wrote.ok()) {
             if (wrote.error == EINTR) {
                 continue;
             }
+            failed_ = true;
             const bool full =
                 wrote.error == ENOSPC || wrote.error == EDQUOT || wrote.error == EFBIG;
             return full ? WriteStatus::ShortWrite : WriteStatus::IoError;
         }
         if (wrote.value == 0) {
+            failed_ = true;
             return WriteStatus::ShortWrite;
         }
         done += static_cast<size_t>(wrote.value);
     }
-    complete_ = true;
     return WriteStatus::Ok;
 }
 
 SafeFileWriter::CommitStatus SafeFileWriter::commit() {
-    if (fd_ < 0 || !complete_ || !ops_.sync(fd_)) {
+    if (fd_ < 0 || !written_ || failed_ || !ops_.sync(fd_)) {
         abort();
         return CommitStatus::Failed;
     }
@@ -111,8 +122,8 @@ SafeFileWriter::CommitStatus SafeFileWriter::commit() {
         return CommitStatus::Failed;
     }
     temp_path_.clear();
-    attempted_ = false;
-    complete_ = false;
+    written_ = false;
+    failed_ = false;
     ops_.syncDirectory(folderOf(target_));
     return CommitStatus::Ok;
 }
@@ -126,8 +137,8 @@ void SafeFileWriter::abort() {
         ops_.remove(temp_path_);
         temp_path_.clear();
     }
-    attempted_ = false;
-    complete_ = false;
+    written_ = false;
+    failed_ = false;
 }
 
 SafeSaveOutcome saveFileSafely(const std::string& target, std::span<const uint8_t> image,

@@ -38,8 +38,11 @@ class SafeFileWriter {
     // Writes the whole image into the temporary file; a second call (Retry) starts over.
     WriteStatus writeAll(std::span<const uint8_t> image);
 
+    // Writes bytes at `offset` of the temporary file, for files written piece by piece.
+    WriteStatus writeAt(uint64_t offset, std::span<const uint8_t> bytes);
+
     // Flushes and closes the temporary file and renames it over the target. Fails unless
-    // the last writeAll() succeeded.
+    // something was written and no write failed since the last writeAll() began.
     CommitStatus commit();
 
     // Drops the temporary file; the target is untouched. Harmless when nothing is open.
@@ -53,8 +56,8 @@ class SafeFileWriter {
     std::string target_;
     std::string temp_path_;
     int fd_ = -1;
-    bool attempted_ = false;
-    bool complete_ = false;
+    bool written_ = false;
+    bool failed_ = false;
 };
 
 enum class SafeSaveOutcome { Ok, CreateFailed, IoError, ShortWrite, CommitFailed };
