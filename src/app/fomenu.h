@@ -62,6 +62,9 @@ class Tform_fomenu final : public QMainWindow, public ProfileSurfaceOwner, publi
     // Applies the language file of the language chosen in `list_lang`.
     void list_langSelect();
 
+    // Entry `index` of the text table, as it stands now.
+    QString uiText(int index) const { return QString::fromStdString(ui_texts[index]); }
+
     // Modified state and caption.
     bool IsModified() const;
     void SetModified(bool flag) override;

@@ -18,21 +18,12 @@
 
 namespace tv {
 
-namespace {
-
-QString text(const TextTable& texts, int index) {
-    return QString::fromStdString(texts[index]);
-}
-
-}  // namespace
-
 bool Tform_fomenu::mayDiscardChanges() {
     if (!IsModified()) {
         return true;
     }
-    const MsgResult answer =
-        dialogs().message(text(ui_texts, kTextSaveChanges), text(ui_texts, kTextConfirm),
-                          MsgIcon::Question, MsgButtons::YesNoCancel);
+    const MsgResult answer = dialogs().message(uiText(kTextSaveChanges), uiText(kTextConfirm),
+                                               MsgIcon::Question, MsgButtons::YesNoCancel);
     switch (answer) {
         case MsgResult::No:
             return true;
@@ -71,8 +62,8 @@ void Tform_fomenu::FormCloseQuery(bool& can_close) {
 }
 
 void Tform_fomenu::g_alapClick() {
-    if (dialogs().message(text(ui_texts, kTextResetQuestion), text(ui_texts, kTextConfirm),
-                          MsgIcon::Question, MsgButtons::YesNo) != MsgResult::Yes) {
+    if (dialogs().message(uiText(kTextResetQuestion), uiText(kTextConfirm), MsgIcon::Question,
+                          MsgButtons::YesNo) != MsgResult::Yes) {
         return;
     }
     {

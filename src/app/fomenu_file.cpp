@@ -27,10 +27,6 @@ namespace tv {
 
 namespace {
 
-QString text(const TextTable& texts, int index) {
-    return QString::fromStdString(texts[index]);
-}
-
 QString withPath(const TextTable& texts, int index, const QString& path) {
     return QString::fromStdString(formatText(texts[index], {FormatArg(path.toStdString())}));
 }
@@ -44,7 +40,7 @@ QString withObjectExtension(const QString& name) {
 }  // namespace
 
 void Tform_fomenu::showError(int text_id, const QString& path) {
-    dialogs().message(withPath(ui_texts, text_id, path), text(ui_texts, kTextError), MsgIcon::Error,
+    dialogs().message(withPath(ui_texts, text_id, path), uiText(kTextError), MsgIcon::Error,
                       MsgButtons::Ok);
 }
 
@@ -91,7 +87,7 @@ bool Tform_fomenu::g_mentClick(QToolButton* sender) {
         dialogs().message(QString::fromStdString(formatText(
                               ui_texts[kTextTooManyPoints],
                               {FormatArg(profile.point_count), FormatArg(kMaxSavablePoints)})),
-                          text(ui_texts, kTextError), MsgIcon::Error, MsgButtons::Ok);
+                          uiText(kTextError), MsgIcon::Error, MsgButtons::Ok);
         return false;
     }
     if (!untitled && FileOpenable(file_name.toStdString())) {
@@ -100,7 +96,7 @@ bool Tform_fomenu::g_mentClick(QToolButton* sender) {
     QString target;
     if (save_as || untitled) {
         const std::optional<QString> chosen =
-            dialogs().saveFileName(save_dialog_name_, text(ui_texts, kTextFileFilter));
+            dialogs().saveFileName(save_dialog_name_, uiText(kTextFileFilter));
         if (!chosen) {
             return false;
         }
@@ -131,8 +127,8 @@ bool Tform_fomenu::writeDocumentFile(const QString& target, const std::vector<ui
     }
     SafeFileWriter::WriteStatus written = writer.writeAll(image);
     while (written == SafeFileWriter::WriteStatus::IoError) {
-        if (dialogs().message(text(ui_texts, kTextDiskWriteError), text(ui_texts, kTextError),
-                              MsgIcon::Error, MsgButtons::RetryCancel) != MsgResult::Retry) {
+        if (dialogs().message(uiText(kTextDiskWriteError), uiText(kTextError), MsgIcon::Error,
+                              MsgButtons::RetryCancel) != MsgResult::Retry) {
             writer.abort();
             showError(kTextUnableToSave, target);
             return false;
@@ -141,7 +137,7 @@ bool Tform_fomenu::writeDocumentFile(const QString& target, const std::vector<ui
     }
     if (written == SafeFileWriter::WriteStatus::ShortWrite) {
         writer.abort();
-        dialogs().message(text(ui_texts, kTextDiskFull), text(ui_texts, kTextError), MsgIcon::Error,
+        dialogs().message(uiText(kTextDiskFull), uiText(kTextError), MsgIcon::Error,
                           MsgButtons::Ok);
         return false;
     }
@@ -174,8 +170,8 @@ bool Tform_fomenu::readDocumentFile(const QString& path, std::vector<uint8_t>& b
     }
     WholeFileReader::ReadStatus read = reader.read(bytes);
     while (read == WholeFileReader::ReadStatus::IoError) {
-        if (dialogs().message(text(ui_texts, kTextDiskReadError), text(ui_texts, kTextError),
-                              MsgIcon::Error, MsgButtons::RetryCancel) != MsgResult::Retry) {
+        if (dialogs().message(uiText(kTextDiskReadError), uiText(kTextError), MsgIcon::Error,
+                              MsgButtons::RetryCancel) != MsgResult::Retry) {
             break;
         }
         read = reader.read(bytes);
@@ -192,7 +188,7 @@ void Tform_fomenu::g_megnyitClick() {
         return;
     }
     const std::optional<QString> chosen =
-        dialogs().openFileName(open_dialog_name_, text(ui_texts, kTextFileFilter));
+        dialogs().openFileName(open_dialog_name_, uiText(kTextFileFilter));
     if (!chosen) {
         return;
     }
@@ -213,19 +209,19 @@ void Tform_fomenu::g_megnyitClick() {
                 QString::fromStdString(formatText(
                     ui_texts[kTextNewerVersion],
                     {FormatArg(current->versionMajor()), FormatArg(current->versionMinor())})),
-                text(ui_texts, kTextError), MsgIcon::Error, MsgButtons::Ok);
+                uiText(kTextError), MsgIcon::Error, MsgButtons::Ok);
         }
         applyDocument(documentAsOpened(*current));
     } else {
         const auto& legacy = std::get<LegacyObjectFile>(decoded);
         if (legacy.flatImage() &&
-            dialogs().message(text(ui_texts, kTextFlatImage), text(ui_texts, kTextConfirm),
-                              MsgIcon::Question, MsgButtons::YesNo) != MsgResult::Yes) {
+            dialogs().message(uiText(kTextFlatImage), uiText(kTextConfirm), MsgIcon::Question,
+                              MsgButtons::YesNo) != MsgResult::Yes) {
             return;
         }
         dialogs().message(
             QString::fromStdString(formatText(ui_texts[kTextDosVersion], {FormatArg("\r")})),
-            text(ui_texts, kTextWarning), MsgIcon::Warning, MsgButtons::Ok);
+            uiText(kTextWarning), MsgIcon::Warning, MsgButtons::Ok);
         form_mozg->g_alapClick();
         form_forg->g_alapClick();
         form_anyag->g_alapClick();

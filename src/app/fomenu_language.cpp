@@ -19,14 +19,6 @@
 
 namespace tv {
 
-namespace {
-
-QString text(const TextTable& texts, int index) {
-    return QString::fromStdString(texts[index]);
-}
-
-}  // namespace
-
 void Tform_fomenu::Startup() {
     // The resets run while the text table is still empty, so the modified mark they
     // set is the empty word and the document starts not modified.
@@ -64,8 +56,8 @@ void Tform_fomenu::Startup() {
     }
     const StartLanguageCalls calls{[this](const LanguageWarning& warning) {
                                        dialogs().message(QString::fromStdString(warning.text),
-                                                         text(ui_texts, kTextWarning),
-                                                         MsgIcon::Warning, MsgButtons::Ok);
+                                                         uiText(kTextWarning), MsgIcon::Warning,
+                                                         MsgButtons::Ok);
                                    },
                                    [this](int index) {
                                        {
@@ -88,7 +80,7 @@ void Tform_fomenu::list_langSelect() {
     if (!bytes) {
         dialogs().message(
             QString::fromStdString(formatText(ui_texts[kTextLanguageMissing], {FormatArg(name)})),
-            text(ui_texts, kTextError), MsgIcon::Error, MsgButtons::Ok);
+            uiText(kTextError), MsgIcon::Error, MsgButtons::Ok);
         return;
     }
     const int remembered = std::max(0, list_tip->currentIndex());
@@ -98,7 +90,7 @@ void Tform_fomenu::list_langSelect() {
         applyLanguageFile(*bytes, name + std::string(kLanguageExtension), ui_texts, target,
                           [this](const LanguageWarning& warning) {
                               dialogs().message(QString::fromStdString(warning.text),
-                                                text(ui_texts, kTextWarning), MsgIcon::Warning,
+                                                uiText(kTextWarning), MsgIcon::Warning,
                                                 MsgButtons::Ok);
                           });
     }

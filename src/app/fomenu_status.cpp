@@ -13,10 +13,6 @@ namespace tv {
 
 namespace {
 
-QString text(const TextTable& texts, int index) {
-    return QString::fromStdString(texts[index]);
-}
-
 // A panel keeps its layout width but grows when its text would not fit.
 void showInPanel(QLabel* panel, int layout_width, const QString& shown) {
     panel->setText(shown);
@@ -29,10 +25,10 @@ void showInPanel(QLabel* panel, int layout_width, const QString& shown) {
 void Tform_fomenu::TimerTimer() {
     if (frameRateTick(frames)) {
         showInPanel(status_panels[1], 50,
-                    QStringLiteral("%1 %2").arg(frames.fps_average).arg(text(ui_texts, kTextFps)));
+                    QStringLiteral("%1 %2").arg(frames.fps_average).arg(uiText(kTextFps)));
     }
     showInPanel(status_panels[3], 50,
-                QStringLiteral("%1 %2").arg(profile.point_count).arg(text(ui_texts, kTextPoints)));
+                QStringLiteral("%1 %2").arg(profile.point_count).arg(uiText(kTextPoints)));
 }
 
 void Tform_fomenu::StatusHint(const QString& hint) {
@@ -44,11 +40,11 @@ bool Tform_fomenu::IsModified() const {
 }
 
 void Tform_fomenu::SetModified(bool flag) {
-    status_panels[2]->setText(flag ? text(ui_texts, kTextModified) : QString());
+    status_panels[2]->setText(flag ? uiText(kTextModified) : QString());
 }
 
 void Tform_fomenu::updateCaption() {
-    const QString name = untitled ? text(ui_texts, kTextUntitled) : file_name;
+    const QString name = untitled ? uiText(kTextUntitled) : file_name;
     setWindowTitle(QStringLiteral("OpenGL Torvelle [%1]").arg(name));
 }
 
