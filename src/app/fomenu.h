@@ -11,6 +11,7 @@
 
 #include "app/component_slots.h"
 #include "app/dialogs.h"
+#include "lang/format_text.h"
 #include "lang/language_discovery.h"
 #include "lang/text_table.h"
 #include "objfile/file_ops.h"
@@ -64,6 +65,11 @@ class Tform_fomenu final : public QMainWindow, public ProfileSurfaceOwner, publi
 
     // Entry `index` of the text table, as it stands now.
     QString uiText(int index) const { return QString::fromStdString(ui_texts[index]); }
+
+    // The same entry with its %s and %d filled in.
+    QString uiFormat(int index, std::initializer_list<FormatArg> args) const {
+        return QString::fromStdString(formatText(ui_texts[index], args));
+    }
 
     // Modified state and caption.
     bool IsModified() const;

@@ -27,10 +27,6 @@ namespace tv {
 
 namespace {
 
-QString withPath(const TextTable& texts, int index, const QString& path) {
-    return QString::fromStdString(formatText(texts[index], {FormatArg(path.toStdString())}));
-}
-
 // The name gets ".tvl" unless its last four characters already read ".TVL" in any case.
 QString withObjectExtension(const QString& name) {
     const std::string tail = name.right(4).toStdString();
@@ -40,8 +36,8 @@ QString withObjectExtension(const QString& name) {
 }  // namespace
 
 void Tform_fomenu::showError(int text_id, const QString& path) {
-    dialogs().message(withPath(ui_texts, text_id, path), uiText(kTextError), MsgIcon::Error,
-                      MsgButtons::Ok);
+    dialogs().message(uiFormat(text_id, {FormatArg(path.toStdString())}), uiText(kTextError),
+                      MsgIcon::Error, MsgButtons::Ok);
 }
 
 ObjectDocument Tform_fomenu::documentFromWindows() const {
@@ -84,9 +80,8 @@ bool Tform_fomenu::g_mentClick(QToolButton* sender) {
     // A profile too long for a file is refused before the user picks a name for it.
     const EncodeResult encoded = encodeObjectFile(documentFromWindows());
     if (encoded.status == EncodeStatus::TooManyPoints) {
-        dialogs().message(QString::fromStdString(formatText(
-                              ui_texts[kTextTooManyPoints],
-                              {FormatArg(profile.point_count), FormatArg(kMaxSavablePoints)})),
+        dialogs().message(uiFormat(kTextTooManyPoints,
+                                   {FormatArg(profile.point_count), FormatArg(kMaxSavablePoints)}),
                           uiText(kTextError), MsgIcon::Error, MsgButtons::Ok);
         return false;
     }
@@ -205,11 +200,9 @@ void Tform_fomenu::g_megnyitClick() {
     }
     if (const auto* current = std::get_if<CurrentObjectFile>(&decoded)) {
         if (current->newerVersion()) {
-            dialogs().message(
-                QString::fromStdString(formatText(
-                    ui_texts[kTextNewerVersion],
-                    {FormatArg(current->versionMajor()), FormatArg(current->versionMinor())})),
-                uiText(kTextError), MsgIcon::Error, MsgButtons::Ok);
+            dialogs().message(uiFormat(kTextNewerVersion, {FormatArg(current->versionMajor()),
+                                                           FormatArg(current->versionMinor())}),
+                              uiText(kTextError), MsgIcon::Error, MsgButtons::Ok);
         }
         applyDocument(documentAsOpened(*current));
     } else {
@@ -219,9 +212,8 @@ void Tform_fomenu::g_megnyitClick() {
                               MsgButtons::YesNo) != MsgResult::Yes) {
             return;
         }
-        dialogs().message(
-            QString::fromStdString(formatText(ui_texts[kTextDosVersion], {FormatArg("\r")})),
-            uiText(kTextWarning), MsgIcon::Warning, MsgButtons::Ok);
+        dialogs().message(uiFormat(kTextDosVersion, {FormatArg("\r")}), uiText(kTextWarning),
+                          MsgIcon::Warning, MsgButtons::Ok);
         form_mozg->g_alapClick();
         form_forg->g_alapClick();
         form_anyag->g_alapClick();

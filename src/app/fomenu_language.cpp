@@ -78,9 +78,8 @@ void Tform_fomenu::list_langSelect() {
         bytes = readFileBytes(*path);
     }
     if (!bytes) {
-        dialogs().message(
-            QString::fromStdString(formatText(ui_texts[kTextLanguageMissing], {FormatArg(name)})),
-            uiText(kTextError), MsgIcon::Error, MsgButtons::Ok);
+        dialogs().message(uiFormat(kTextLanguageMissing, {FormatArg(name)}), uiText(kTextError),
+                          MsgIcon::Error, MsgButtons::Ok);
         return;
     }
     const int remembered = std::max(0, list_tip->currentIndex());
