@@ -25,7 +25,7 @@ void showInPanel(QLabel* panel, int layout_width, const QString& shown) {
 void Tform_fomenu::TimerTimer() {
     if (frameRateTick(frames)) {
         showInPanel(status_panels[1], 50,
-                    QStringLiteral("%1 %2").arg(frames.fps_average).arg(uiText(kTextFps)));
+                    QStringLiteral("%1 %2").arg(qRound(frames.fps_average)).arg(uiText(kTextFps)));
     }
     showInPanel(status_panels[3], 50,
                 QStringLiteral("%1 %2").arg(profile.point_count).arg(uiText(kTextPoints)));

@@ -10,7 +10,7 @@ bool frameRateTick(FrameCounters& counters) {
         if (!counters.skip_fps_update) {
             counters.fps_average = counters.fps_average <= -1
                                        ? counters.frame_count
-                                       : (3 * counters.fps_average + counters.frame_count) / 4;
+                                       : (3.0 * counters.fps_average + counters.frame_count) / 4.0;
             updated = true;
         }
         counters.frame_count = 0;

@@ -71,7 +71,7 @@ void advanceRotation(Gl& gl, TSceneState& scene, const FrameCounters& counters) 
     gl.loadMatrixd(scene.rotation_matrix.data());
     // Until the timer has measured a rate, the frames counted so far stand in for it.
     const double rate =
-        counters.fps_average >= 1 ? counters.fps_average : std::max(counters.frame_count, 1);
+        counters.fps_average >= 1.0 ? counters.fps_average : std::max(counters.frame_count, 1);
     const double per_frame = kDegreesPerSpeed / rate;
     gl.rotated(per_frame * scene.rotate_speed_x + scene.rotate_step_x, 1.0, 0.0, 0.0);
     gl.rotated(per_frame * scene.rotate_speed_y + scene.rotate_step_y, 0.0, 1.0, 0.0);
