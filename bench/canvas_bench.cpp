@@ -22,7 +22,8 @@ void BM_CanvasRepaint(benchmark::State& state) {
     profile->grid_step = 5;
     const auto change = static_cast<CanvasChange>(state.range(1));
     QImage buffer(size.width, size.height, QImage::Format_RGB32);
-    paintProfileCanvas(buffer, *profile, CanvasOptions{true, Axis::Y});
+    ProfileCanvas canvas;
+    canvas.paint(buffer, *profile, CanvasOptions{true, Axis::Y});
     const int moved = change == CanvasChange::kFirstPointMoved ? 0 : profile->point_count - 1;
     const PixelPos home = profile->point_pixels[moved];
     int step = 0;
@@ -31,7 +32,7 @@ void BM_CanvasRepaint(benchmark::State& state) {
             step = (step + 1) % 8;
             profile->point_pixels[moved] = {home.x + step, home.y};
         }
-        paintProfileCanvas(buffer, *profile, CanvasOptions{true, Axis::Y});
+        canvas.paint(buffer, *profile, CanvasOptions{true, Axis::Y});
         benchmark::DoNotOptimize(buffer.constBits());
     }
 }

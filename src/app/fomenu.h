@@ -15,6 +15,7 @@
 #include "lang/language_discovery.h"
 #include "lang/text_table.h"
 #include "objfile/file_ops.h"
+#include "profile/profile_canvas.h"
 #include "profile/profile_model.h"
 #include "profile/profile_surface.h"
 #include "toolwin/tool_host.h"
@@ -215,6 +216,7 @@ class Tform_fomenu final : public QMainWindow, public ProfileSurfaceOwner, publi
     void applyCommonSteps(const QString& path);
 
     std::unique_ptr<Dialogs> dialogs_;
+    ProfileCanvas profile_canvas_;
     QString save_dialog_name_;  // the file name the save dialog last held
     QString open_dialog_name_;
     FileOps* file_ops_ = &posixFileOps();

@@ -31,7 +31,7 @@ void Tform_fomenu::renderProfilePicture() {
             QImage(std::max(1, size.width), std::max(1, size.height), QImage::Format_RGB32);
         layout_changed = false;
     }
-    paintProfileCanvas(profile_buffer, profile, CanvasOptions{g_racs->isChecked(), axis()});
+    profile_canvas_.paint(profile_buffer, profile, CanvasOptions{g_racs->isChecked(), axis()});
 }
 
 const QImage& Tform_fomenu::profilePicture() {

@@ -96,6 +96,19 @@ void paintSegments(QPainter& p, const ProfileModel& model, int from, int to) {
     }
 }
 
+bool holds32BitPixels(const QImage& image) {
+    switch (image.format()) {
+        case QImage::Format_RGB32:
+        case QImage::Format_ARGB32:
+        case QImage::Format_ARGB32_Premultiplied:
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
 // Stroking a wide line with round ends is by far the dearest part of a repaint, and while
 // a point is dragged or added only the segments at the end of the profile change. So the
 // pixels that the segments and ticks cover are kept in a mask from one repaint to the next,
@@ -182,25 +195,6 @@ class SegmentLayer {
     std::array<int8_t, kMaxPoints> links_{};
 };
 
-// The editor paints one canvas, from its user-interface thread.
-SegmentLayer& segmentLayer() {
-    static SegmentLayer layer;
-    return layer;
-}
-
-bool holds32BitPixels(const QImage& image) {
-    switch (image.format()) {
-        case QImage::Format_RGB32:
-        case QImage::Format_ARGB32:
-        case QImage::Format_ARGB32_Premultiplied:
-            return true;
-        default:
-            return false;
-    }
-}
-
-}  // namespace
-
 bool normalTickOffset(PixelPos from, PixelPos to, int link, PixelPos& offset) {
     const double dx = to.x - from.x;
     const double dy = to.y - from.y;
@@ -213,14 +207,18 @@ bool normalTickOffset(PixelPos from, PixelPos to, int link, PixelPos& offset) {
     return true;
 }
 
-void paintProfileCanvas(QImage& buffer, const ProfileModel& model, CanvasOptions options) {
+ProfileCanvas::ProfileCanvas() : segments_(std::make_unique<SegmentLayer>()) {}
+
+ProfileCanvas::~ProfileCanvas() = default;
+
+void ProfileCanvas::paint(QImage& buffer, const ProfileModel& model, CanvasOptions options) {
     const int w = buffer.width();
     const int h = buffer.height();
     const int s = model.canvas_size;
     const int count = std::min<int>(model.point_count, kMaxPoints);
     // Segments ending before the last point come from the kept layer, when it pays.
-    const bool layered = count > 2 && holds32BitPixels(buffer) &&
-                         segmentLayer().cover(model, count - 1, buffer.size());
+    const bool layered =
+        count > 2 && holds32BitPixels(buffer) && segments_->cover(model, count - 1, buffer.size());
     const int live_from = layered ? count - 1 : 1;
 
     {
@@ -241,7 +239,7 @@ void paintProfileCanvas(QImage& buffer, const ProfileModel& model, CanvasOptions
         }
     }
     if (layered) {
-        segmentLayer().paintOnto(buffer, kSegmentColor.rgb());
+        segments_->paintOnto(buffer, kSegmentColor.rgb());
     }
 
     QPainter p(&buffer);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QImage>
+#include <memory>
 
 #include "profile/profile_model.h"
 
@@ -13,11 +14,24 @@ struct CanvasOptions {
     Axis axis = Axis::Y;
 };
 
-// Paints the whole picture into `buffer` (the size of the drawing surface) from the
+class SegmentLayer;
+
+// Paints the whole picture into an image (the size of the drawing surface) from the
 // model's pixel positions; the model's canvas_size must be current for that size. The
-// pixels covered by the segments before the last point are kept from one call to the next
-// and stroked again only when one of those points, or the buffer's size, has changed.
-void paintProfileCanvas(QImage& buffer, const ProfileModel& model, CanvasOptions options);
+// pixels covered by the segments before the last point are kept from one paint to the
+// next and stroked again only when one of those points, or the image's size, has changed.
+class ProfileCanvas {
+  public:
+    ProfileCanvas();
+    ~ProfileCanvas();
+    ProfileCanvas(const ProfileCanvas&) = delete;
+    ProfileCanvas& operator=(const ProfileCanvas&) = delete;
+
+    void paint(QImage& buffer, const ProfileModel& model, CanvasOptions options);
+
+  private:
+    std::unique_ptr<SegmentLayer> segments_;
+};
 
 // The normal tick of a segment from `from` to `to` with link `link`: the offset from the
 // segment's midpoint to the tick's end, 10 pixels long on the normal side. Ends on the

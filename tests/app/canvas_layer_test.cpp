@@ -132,28 +132,31 @@ class RandomProfiles {
     std::mt19937 random_;
 };
 
-void expectSameAsReference(QImage& buffer, const ProfileModel& model, CanvasOptions options,
-                           const std::string& what) {
-    paintProfileCanvas(buffer, model, options);
+void expectSameAsReference(ProfileCanvas& canvas, QImage& buffer, const ProfileModel& model,
+                           CanvasOptions options, const std::string& what) {
+    canvas.paint(buffer, model, options);
     const QImage expected = referencePicture(buffer.size(), model, options);
     EXPECT_TRUE(buffer == expected) << what << ": " << firstDifference(buffer, expected);
 }
 
 TEST(CanvasLayer, RandomProfilesPaintAsTheSimplePainterDoes) {
+    ProfileCanvas canvas;
     RandomProfiles random(11);
     auto model = std::make_unique<ProfileModel>();
     for (int round = 0; round < 150; ++round) {
         const QSize size(random.between(8, 320), random.between(8, 320));
         random.fill(*model, size, random.between(0, round < 140 ? 120 : kMaxPoints));
         QImage buffer(size, QImage::Format_RGB32);
-        expectSameAsReference(buffer, *model, random.options(), "profile " + std::to_string(round));
+        expectSameAsReference(canvas, buffer, *model, random.options(),
+                              "profile " + std::to_string(round));
         // Painted again with nothing changed, from what was kept.
-        expectSameAsReference(buffer, *model, random.options(),
+        expectSameAsReference(canvas, buffer, *model, random.options(),
                               "profile " + std::to_string(round) + " again");
     }
 }
 
 TEST(CanvasLayer, EditsPaintAsTheSimplePainterDoes) {
+    ProfileCanvas canvas;
     RandomProfiles random(23);
     auto model = std::make_unique<ProfileModel>();
     auto other = std::make_unique<ProfileModel>();
@@ -218,26 +221,27 @@ TEST(CanvasLayer, EditsPaintAsTheSimplePainterDoes) {
                 what = "paint another profile in between";
                 {
                     QImage elsewhere(size, QImage::Format_RGB32);
-                    expectSameAsReference(elsewhere, *other, random.options(), what);
+                    expectSameAsReference(canvas, elsewhere, *other, random.options(), what);
                 }
                 break;
         }
         model->dragging = random.chance(0.5);
-        expectSameAsReference(buffer, *model, random.options(),
+        expectSameAsReference(canvas, buffer, *model, random.options(),
                               "step " + std::to_string(step) + ", " + what);
     }
 }
 
 TEST(CanvasLayer, TheLargestProfileOnALargeSurface) {
+    ProfileCanvas canvas;
     RandomProfiles random(5);
     auto model = std::make_unique<ProfileModel>();
     const QSize size(1200, 1000);
     random.fill(*model, size, kMaxPoints);
     model->grid_step = 5;
     QImage buffer(size, QImage::Format_RGB32);
-    expectSameAsReference(buffer, *model, {true, Axis::Y}, "first paint");
+    expectSameAsReference(canvas, buffer, *model, {true, Axis::Y}, "first paint");
     model->point_pixels[kMaxPoints - 1] = {600, 500};
-    expectSameAsReference(buffer, *model, {true, Axis::Y}, "last point dragged");
+    expectSameAsReference(canvas, buffer, *model, {true, Axis::Y}, "last point dragged");
 }
 
 }  // namespace

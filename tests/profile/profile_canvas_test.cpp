@@ -19,6 +19,7 @@ const QRgb kTeal = qRgb(0, 128, 128);
 struct Canvas {
     QImage image;
     ProfileModel model;
+    ProfileCanvas canvas;
 
     explicit Canvas(SurfaceSize size, Axis axis = Axis::Y)
         : image(size.width, size.height, QImage::Format_RGB32) {
@@ -31,7 +32,7 @@ struct Canvas {
     }
     QRgb at(int x, int y) const { return image.pixel(x, y) | 0xFF000000u; }
     void paint(bool grid = false, Axis axis = Axis::Y) {
-        paintProfileCanvas(image, model, CanvasOptions{grid, axis});
+        canvas.paint(image, model, CanvasOptions{grid, axis});
     }
 };
 
