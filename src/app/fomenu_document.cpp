@@ -84,18 +84,17 @@ void Tform_fomenu::g_alapClick() {
 }
 
 void Tform_fomenu::g_hatterClick(ColorButton* sender) {
-    const std::optional<uint32_t> chosen = dialogs().chooseColor(sender->color());
-    if (!chosen) {
+    if (!sender->chooseColor(dialogs())) {
         return;
     }
-    sender->setColor(*chosen);
+    const uint32_t chosen = sender->color();
     if (sender == g_hatter) {
-        scene_state.colors[kColorBackground] = static_cast<int32_t>(*chosen);
-        scene_state.background_rgba = colorToRgba(*chosen);
+        scene_state.colors[kColorBackground] = static_cast<int32_t>(chosen);
+        scene_state.background_rgba = colorToRgba(chosen);
     } else {
-        scene_state.colors[kColorObject] = static_cast<int32_t>(*chosen);
-        form_anyag->g_mdiff->setColor(*chosen);
-        scene_state.material_diffuse = colorToRgba(*chosen, scene_state.opacity);
+        scene_state.colors[kColorObject] = static_cast<int32_t>(chosen);
+        form_anyag->g_mdiff->setColor(chosen);
+        scene_state.material_diffuse = colorToRgba(chosen, scene_state.opacity);
     }
     SetModified(true);
 }

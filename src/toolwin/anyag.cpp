@@ -3,7 +3,6 @@
 #include <QLabel>
 #include <QSlider>
 #include <QToolButton>
-#include <optional>
 
 #include "toolwin/color_button.h"
 #include "toolwin/tool_controls.h"
@@ -66,13 +65,10 @@ void Tform_anyag::tb_mshininessChange() {
 }
 
 void Tform_anyag::g_mdiffClick(ColorButton* sender) {
-    const std::optional<uint32_t> chosen = host_.dialogs().chooseColor(sender->color());
-    if (!chosen) {
-        return;
+    if (sender->chooseColor(host_.dialogs())) {
+        StoreColors();
+        host_.SetModified(true);
     }
-    sender->setColor(*chosen);
-    StoreColors();
-    host_.SetModified(true);
 }
 
 void Tform_anyag::g_alapClick() {

@@ -32,4 +32,12 @@ void ColorButton::setColor(uint32_t color) {
     setPalette(letter_palette);
 }
 
+bool ColorButton::chooseColor(Dialogs& dialogs) {
+    const std::optional<uint32_t> chosen = dialogs.chooseColor(color());
+    if (chosen) {
+        setColor(*chosen);
+    }
+    return chosen.has_value();
+}
+
 }  // namespace tv

@@ -5,6 +5,8 @@
 #include <QToolButton>
 #include <cstdint>
 
+#include "app/dialogs.h"
+
 namespace tv {
 
 class ColorButton final : public QToolButton {
@@ -15,6 +17,10 @@ class ColorButton final : public QToolButton {
     // The colour as 0x00BBGGRR.
     uint32_t color() const;
     void setColor(uint32_t color);
+
+    // Opens the colour dialog with the button's colour; true when the user chose one,
+    // which the button then shows.
+    bool chooseColor(Dialogs& dialogs);
 };
 
 }  // namespace tv

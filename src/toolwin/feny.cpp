@@ -9,7 +9,6 @@
 #include <array>
 #include <cmath>
 #include <initializer_list>
-#include <optional>
 
 #include "toolwin/color_button.h"
 #include "toolwin/tool_controls.h"
@@ -321,13 +320,10 @@ void Tform_feny::tb_pxChange(QSlider* sender) {
 }
 
 void Tform_feny::g_globambClick(ColorButton* sender) {
-    const std::optional<uint32_t> chosen = host_.dialogs().chooseColor(sender->color());
-    if (!chosen) {
-        return;
+    if (sender->chooseColor(host_.dialogs())) {
+        StoreColors();
+        host_.SetModified(true);
     }
-    sender->setColor(*chosen);
-    StoreColors();
-    host_.SetModified(true);
 }
 
 void Tform_feny::StoreColors() {
