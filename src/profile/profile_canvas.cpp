@@ -1,97 +1,68 @@
 #include "profile/profile_canvas.h"
 
-#include <QPainter>
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
+#include <vector>
+
+#include "profile/pixel_image.h"
+#include "profile/wide_line.h"
 
 namespace tv {
 
 namespace {
 
-const QColor kBackground(192, 192, 192);
-const QColor kGridColor(128, 128, 128);
-const QColor kFrameColor(0, 0, 0);
-const QColor kAxisColor(128, 0, 0);
-const QColor kSegmentColor(0, 0, 128);
-const QColor kMarkerColor(0, 0, 0);
-const QColor kDraggedColor(0, 255, 0);
-const QColor kStrokeStartColor(255, 0, 0);
-const QColor kJoinedColor(0, 128, 128);
+constexpr uint32_t kBackground = 0xFFC0C0C0;
+constexpr uint32_t kGridColor = 0xFF808080;
+constexpr uint32_t kFrameColor = 0xFF000000;
+constexpr uint32_t kAxisColor = 0xFF800000;
+constexpr uint32_t kSegmentColor = 0xFF000080;
+constexpr uint32_t kMarkerColor = 0xFF000000;
+constexpr uint32_t kDraggedColor = 0xFF00FF00;
+constexpr uint32_t kStrokeStartColor = 0xFFFF0000;
+constexpr uint32_t kJoinedColor = 0xFF008080;
 
-// The 3-pixel pens with round ends, made once: a pen allocates its data.
-QPen widePen(const QColor& color) {
-    return QPen(color, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-}
-
-const QPen& axisPen() {
-    static const QPen pen = widePen(kAxisColor);
-    return pen;
-}
-
-const QPen& segmentPen() {
-    static const QPen pen = widePen(kSegmentColor);
-    return pen;
-}
-
-const QPen& maskPen() {
-    static const QPen pen = widePen(Qt::white);
-    return pen;
-}
-
-// One-pixel lines are axis-aligned and leave out their end pixel, so they are drawn
-// as rectangles: that keeps every pixel exactly where the layout rules put it.
-void horizontalLine(QPainter& p, int x1, int x2, int y, const QColor& c) {
-    if (x2 > x1) {
-        p.fillRect(x1, y, x2 - x1, 1, c);
-    }
-}
-
-void verticalLine(QPainter& p, int x, int y1, int y2, const QColor& c) {
-    if (y2 > y1) {
-        p.fillRect(x, y1, 1, y2 - y1, c);
-    }
-}
-
-void paintGrid(QPainter& p, int w, int h, int step) {
+// The grid's lines are anchored at the bottom left of the drawing area, the horizontal
+// ones from row H-4 upwards and the vertical ones from column 3 rightwards, one of each
+// even when the surface is too small for it.
+void paintGrid(const PixelImage& image, int step) {
+    const int w = image.width;
+    const int h = image.height;
     step = step > 0 ? step : 10;
     int y = h - 4;
     do {
-        horizontalLine(p, 3, w - 4, y, kGridColor);
+        image.fillRect(3, y, w - 7, 1, kGridColor);
         y -= step;
     } while (y >= 3);
     int x = 3;
     do {
-        verticalLine(p, x, 3, h - 4, kGridColor);
+        image.fillRect(x, 3, 1, h - 7, kGridColor);
         x += step;
     } while (x < w - 3);
 }
 
-QPoint toPoint(PixelPos p) {
-    return QPoint(p.x, p.y);
+void paintMarker(const PixelImage& image, PixelPos at, uint32_t color) {
+    image.fillRect(at.x - 2, at.y - 2, 5, 5, color);
 }
 
-void paintMarker(QPainter& p, PixelPos at, const QColor& c) {
-    p.fillRect(at.x - 2, at.y - 2, 5, 5, c);
-}
-
-// The segment from `a` to `b` and its normal tick, in the painter's pen.
-void paintSegment(QPainter& p, PixelPos a, PixelPos b, int link) {
-    p.drawLine(toPoint(a), toPoint(b));
-    PixelPos tick;
-    if (normalTickOffset(a, b, link, tick)) {
-        // The midpoint's halves round towards zero, as integer division does.
-        const QPoint mid((a.x + b.x) / 2, (a.y + b.y) / 2);
-        p.drawLine(mid, mid + QPoint(tick.x, tick.y));
-    }
-}
-
-// Paints the segments that end at points [from, to) of the model.
-void paintSegments(QPainter& p, const ProfileModel& model, int from, int to) {
+// Calls line(from, to) for the segments that end at points [from, to) of the model and
+// for their normal ticks.
+template <typename LineFn>
+void forEachSegmentLine(const ProfileModel& model, int from, int to, LineFn&& line) {
     for (int i = std::max(from, 1); i < to; ++i) {
         const int link = model.link(i);
-        if (link != kLinkStart) {
-            paintSegment(p, model.point_pixels[i - 1], model.point_pixels[i], link);
+        if (link == kLinkStart) {
+            continue;
+        }
+        const PixelPos a = model.point_pixels[i - 1];
+        const PixelPos b = model.point_pixels[i];
+        line(a, b);
+        PixelPos tick;
+        if (normalTickOffset(a, b, link, tick)) {
+            // The midpoint's halves round towards zero, as integer division does.
+            const PixelPos mid{(a.x + b.x) / 2, (a.y + b.y) / 2};
+            line(mid, PixelPos{mid.x + tick.x, mid.y + tick.y});
         }
     }
 }
@@ -109,73 +80,79 @@ bool holds32BitPixels(const QImage& image) {
 
 }  // namespace
 
-// Stroking a wide line with round ends is by far the dearest part of a repaint, and while
-// a point is dragged or added only the segments at the end of the profile change. So the
-// pixels that the segments and ticks cover are kept in a mask from one repaint to the next,
-// for every segment but the one ending at the last point, and stroked again only when an
-// earlier point moved or the surface changed size. Every covered pixel takes the segment
-// colour whatever stroke covers it, so the mask gives exactly the pixels of direct painting.
+// While a point is dragged or added only the segments at the end of the profile change,
+// yet a full profile has thousands of segments to rasterise. So the pixels that the
+// segments and ticks cover are kept in a mask from one repaint to the next, for every
+// segment but the one ending at the last point, and rasterised again only when an earlier
+// point moved or the surface changed size. Every covered pixel takes the segment colour
+// whatever line covers it, so the mask gives exactly the pixels of direct painting. One bit
+// a pixel keeps the mask of a large surface within the processor's cache.
 class SegmentLayer {
   public:
     // Makes the mask hold the segments ending at points [1, end) of the model for a
-    // surface of `size`, stroking only those it does not hold yet. False when there is no
-    // memory for the mask.
-    bool cover(const ProfileModel& model, int end, QSize size) {
-        if (mask_.size() != size) {
-            // Premultiplied 32-bit pixels: the raster engine's fastest solid fills.
-            mask_ = QImage(size, QImage::Format_ARGB32_Premultiplied);
+    // `width` x `height` surface, rasterising only those it does not hold yet.
+    void cover(const ProfileModel& model, int end, int width, int height) {
+        if (width != width_ || height != height_) {
+            width_ = width;
+            height_ = height;
+            words_per_row_ = (static_cast<size_t>(width) + 63) / 64;
+            mask_.assign(words_per_row_ * static_cast<size_t>(height), 0);
             covered_ = 0;
-            if (mask_.isNull()) {
-                return false;
-            }
-            mask_.fill(0);
         } else if (!holdsPrefixOf(model, end)) {
             if (covered_ > 1) {
-                mask_.fill(0);
+                std::fill(mask_.begin(), mask_.end(), uint64_t{0});
             }
             covered_ = 0;
         }
         if (covered_ >= end) {
-            return true;
+            return;
         }
-        {
-            QPainter p(&mask_);
-            p.setRenderHint(QPainter::Antialiasing, false);
-            p.setPen(maskPen());
-            paintSegments(p, model, covered_, end);
-        }
+        forEachSegmentLine(model, covered_, end, [&](PixelPos a, PixelPos b) {
+            forEachWideLineSpan(a, b, width_, height_, [&](int y, int first, int last) {
+                setBits(mask_.data() + static_cast<size_t>(y) * words_per_row_, first, last);
+            });
+        });
         for (int i = covered_; i < end; ++i) {
             pixels_[i] = model.point_pixels[i];
             links_[i] = model.link(i);
         }
         covered_ = end;
-        return true;
     }
 
-    // Sets every covered pixel of a 32-bit image of the mask's size to `color`.
-    void paintOnto(QImage& image, QRgb color) const {
-        uchar* bits = image.bits();
-        const qsizetype stride = image.bytesPerLine();
-        const int w = mask_.width();
-        for (int y = 0; y < mask_.height(); ++y) {
-            const auto* covered = reinterpret_cast<const QRgb*>(mask_.constScanLine(y));
-            auto* row = reinterpret_cast<QRgb*>(bits + y * stride);
-            int x = 0;
-            // Most of the surface is bare: pass over it four pixels at a time.
-            for (; x + 4 <= w; x += 4) {
-                if ((covered[x] | covered[x + 1] | covered[x + 2] | covered[x + 3]) != 0) {
-                    for (int i = x; i < x + 4; ++i) {
-                        row[i] = covered[i] != 0 ? color : row[i];
-                    }
+    // Sets every covered pixel of an image of the mask's size to `color`.
+    void paintOnto(const PixelImage& image, uint32_t color) const {
+        for (int y = 0; y < height_; ++y) {
+            const uint64_t* words = mask_.data() + static_cast<size_t>(y) * words_per_row_;
+            uint32_t* row = image.row(y);
+            for (size_t word = 0; word < words_per_row_; ++word) {
+                uint64_t bits = words[word];
+                if (bits == ~uint64_t{0}) {
+                    std::fill_n(row + word * 64, 64, color);
+                    continue;
                 }
-            }
-            for (; x < w; ++x) {
-                row[x] = covered[x] != 0 ? color : row[x];
+                for (; bits != 0; bits &= bits - 1) {
+                    row[word * 64 + static_cast<size_t>(std::countr_zero(bits))] = color;
+                }
             }
         }
     }
 
   private:
+    // Sets bits first..last (inclusive) of a row of the mask.
+    static void setBits(uint64_t* row, int first, int last) {
+        const int first_word = first / 64;
+        const int last_word = last / 64;
+        const uint64_t from_first = ~uint64_t{0} << (first % 64);
+        const uint64_t to_last = ~uint64_t{0} >> (63 - last % 64);
+        if (first_word == last_word) {
+            row[first_word] |= from_first & to_last;
+            return;
+        }
+        row[first_word] |= from_first;
+        std::fill(row + first_word + 1, row + last_word, ~uint64_t{0});
+        row[last_word] |= to_last;
+    }
+
     // Whether the mask's points are the model's first ones, unmoved and with their links.
     bool holdsPrefixOf(const ProfileModel& model, int end) const {
         if (covered_ > end) {
@@ -189,7 +166,10 @@ class SegmentLayer {
         return true;
     }
 
-    QImage mask_;
+    std::vector<uint64_t> mask_;  // a bit a pixel, rows of whole words, set where covered
+    int width_ = 0;
+    int height_ = 0;
+    size_t words_per_row_ = 0;
     int covered_ = 0;  // the mask holds points [0, covered_) with these pixels and links
     std::array<PixelPos, kMaxPoints> pixels_{};
     std::array<int8_t, kMaxPoints> links_{};
@@ -212,50 +192,51 @@ ProfileCanvas::ProfileCanvas() : segments_(std::make_unique<SegmentLayer>()) {}
 ProfileCanvas::~ProfileCanvas() = default;
 
 void ProfileCanvas::paint(QImage& buffer, const ProfileModel& model, CanvasOptions options) {
-    const int w = buffer.width();
-    const int h = buffer.height();
+    if (!holds32BitPixels(buffer)) {
+        buffer = buffer.convertToFormat(QImage::Format_RGB32);
+    }
+    const PixelImage image{reinterpret_cast<uint32_t*>(buffer.bits()), buffer.bytesPerLine() / 4,
+                           buffer.width(), buffer.height()};
+    if (image.bits == nullptr) {
+        return;
+    }
+    const int w = image.width;
+    const int h = image.height;
     const int s = model.canvas_size;
     const int count = std::min<int>(model.point_count, kMaxPoints);
-    // Segments ending before the last point come from the kept layer, when it pays.
-    const bool layered =
-        count > 2 && holds32BitPixels(buffer) && segments_->cover(model, count - 1, buffer.size());
-    const int live_from = layered ? count - 1 : 1;
 
-    {
-        QPainter p(&buffer);
-        p.setRenderHint(QPainter::Antialiasing, false);
-        p.fillRect(0, 0, w, h, kBackground);
-        if (options.show_grid) {
-            paintGrid(p, w, h, model.grid_step);
-        }
-        verticalLine(p, s - 4, 0, h, kFrameColor);
-        horizontalLine(p, 0, w, h - s + 3, kFrameColor);
-
-        p.setPen(axisPen());
-        if (options.axis == Axis::Y) {
-            p.drawLine(3, 3, 3, h - 4);
-        } else {
-            p.drawLine(3, h - 4, w - 4, h - 4);
-        }
+    image.fillRect(0, 0, w, h, kBackground);
+    if (options.show_grid) {
+        paintGrid(image, model.grid_step);
     }
-    if (layered) {
-        segments_->paintOnto(buffer, kSegmentColor.rgb());
+    image.fillRect(s - 4, 0, 1, h, kFrameColor);
+    image.fillRect(0, h - s + 3, w, 1, kFrameColor);
+    if (options.axis == Axis::Y) {
+        image.wideLine({3, 3}, {3, h - 4}, kAxisColor);
+    } else {
+        image.wideLine({3, h - 4}, {w - 4, h - 4}, kAxisColor);
     }
 
-    QPainter p(&buffer);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(segmentPen());
-    paintSegments(p, model, live_from, count);
+    // Segments ending before the last point come from the kept layer, when there are
+    // enough of them for it to pay.
+    int live_from = 1;
+    if (count > 2) {
+        segments_->cover(model, count - 1, w, h);
+        segments_->paintOnto(image, kSegmentColor);
+        live_from = count - 1;
+    }
+    forEachSegmentLine(model, live_from, count,
+                       [&](PixelPos a, PixelPos b) { image.wideLine(a, b, kSegmentColor); });
 
     if (count > 0) {
         const int last = count - 1;
         for (int i = 0; i < last; ++i) {
-            paintMarker(p, model.point_pixels[i], kMarkerColor);
+            paintMarker(image, model.point_pixels[i], kMarkerColor);
         }
-        const QColor& last_color = model.dragging                   ? kDraggedColor
-                                   : model.link(last) == kLinkStart ? kStrokeStartColor
-                                                                    : kJoinedColor;
-        paintMarker(p, model.point_pixels[last], last_color);
+        const uint32_t last_color = model.dragging                   ? kDraggedColor
+                                    : model.link(last) == kLinkStart ? kStrokeStartColor
+                                                                     : kJoinedColor;
+        paintMarker(image, model.point_pixels[last], last_color);
     }
 }
 

@@ -19,7 +19,8 @@ class SegmentLayer;
 // Paints the whole picture into an image (the size of the drawing surface) from the
 // model's pixel positions; the model's canvas_size must be current for that size. The
 // pixels covered by the segments before the last point are kept from one paint to the
-// next and stroked again only when one of those points, or the image's size, has changed.
+// next and rasterised again only when one of those points, or the image's size, has changed.
+// An image without 32-bit pixels is converted to RGB32 first.
 class ProfileCanvas {
   public:
     ProfileCanvas();

@@ -1,5 +1,5 @@
 // The profile canvas keeps the rasterised segments from one repaint to the next. These
-// tests paint the same profiles with a plain painter that strokes every segment each time,
+// tests paint the same profiles the plain way, rasterising every segment each time,
 // and expect the same image pixel for pixel: for many random profiles, and along random
 // edits (dragging, adding and removing points, moving an earlier point, resizing).
 #include <gtest/gtest.h>
@@ -9,38 +9,43 @@
 #include <memory>
 #include <random>
 
+#include "profile/pixel_image.h"
 #include "profile/profile_canvas.h"
 
 namespace tv {
 namespace {
 
-// The canvas drawn the simple way: every line with QPainter, in the documented order.
+// The canvas drawn the simple way: every rectangle with QPainter and every wide line
+// rasterised afresh, in the documented order.
 QImage referencePicture(QSize size, const ProfileModel& model, CanvasOptions options) {
     QImage image(size, QImage::Format_RGB32);
     const int w = size.width();
     const int h = size.height();
     const int s = model.canvas_size;
-    QPainter p(&image);
-    p.fillRect(0, 0, w, h, QColor(192, 192, 192));
-    if (options.show_grid) {
-        const int step = model.grid_step > 0 ? model.grid_step : 10;
-        const QColor grey(128, 128, 128);
-        for (int y = h - 4; y == h - 4 || y >= 3; y -= step) {
-            p.fillRect(3, y, std::max(0, w - 7), 1, grey);
+    {
+        QPainter p(&image);
+        p.fillRect(0, 0, w, h, QColor(192, 192, 192));
+        if (options.show_grid) {
+            const int step = model.grid_step > 0 ? model.grid_step : 10;
+            const QColor grey(128, 128, 128);
+            for (int y = h - 4; y == h - 4 || y >= 3; y -= step) {
+                p.fillRect(3, y, std::max(0, w - 7), 1, grey);
+            }
+            for (int x = 3; x == 3 || x < w - 3; x += step) {
+                p.fillRect(x, 3, 1, std::max(0, h - 7), grey);
+            }
         }
-        for (int x = 3; x == 3 || x < w - 3; x += step) {
-            p.fillRect(x, 3, 1, std::max(0, h - 7), grey);
-        }
+        p.fillRect(s - 4, 0, 1, h, Qt::black);
+        p.fillRect(0, h - s + 3, w, 1, Qt::black);
     }
-    p.fillRect(s - 4, 0, 1, h, Qt::black);
-    p.fillRect(0, h - s + 3, w, 1, Qt::black);
-    p.setPen(QPen(QColor(128, 0, 0), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    const PixelImage lines{reinterpret_cast<uint32_t*>(image.bits()), image.bytesPerLine() / 4, w,
+                           h};
     if (options.axis == Axis::Y) {
-        p.drawLine(3, 3, 3, h - 4);
+        lines.wideLine({3, 3}, {3, h - 4}, qRgb(128, 0, 0));
     } else {
-        p.drawLine(3, h - 4, w - 4, h - 4);
+        lines.wideLine({3, h - 4}, {w - 4, h - 4}, qRgb(128, 0, 0));
     }
-    p.setPen(QPen(QColor(0, 0, 128), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    const QRgb navy = qRgb(0, 0, 128);
     for (int i = 1; i < model.point_count; ++i) {
         const int link = model.link(i);
         if (link == kLinkStart) {
@@ -48,13 +53,14 @@ QImage referencePicture(QSize size, const ProfileModel& model, CanvasOptions opt
         }
         const PixelPos a = model.point_pixels[i - 1];
         const PixelPos b = model.point_pixels[i];
-        p.drawLine(a.x, a.y, b.x, b.y);
+        lines.wideLine(a, b, navy);
         PixelPos tick;
         if (normalTickOffset(a, b, link, tick)) {
-            const QPoint mid((a.x + b.x) / 2, (a.y + b.y) / 2);
-            p.drawLine(mid, mid + QPoint(tick.x, tick.y));
+            const PixelPos mid{(a.x + b.x) / 2, (a.y + b.y) / 2};
+            lines.wideLine(mid, {mid.x + tick.x, mid.y + tick.y}, navy);
         }
     }
+    QPainter p(&image);
     for (int i = 0; i < model.point_count; ++i) {
         const bool last = i == model.point_count - 1;
         const QColor color = !last                         ? QColor(0, 0, 0)

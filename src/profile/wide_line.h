@@ -1,0 +1,140 @@
+// Rasterises the canvas's wide lines (segments, normal ticks, the rotation axis): 3 pixels
+// wide with round ends. A pixel is covered when its centre lies within 1.5 pixels of the
+// line between the centres of the two end pixels, so the pattern is fixed by geometry alone
+// and the same wherever and however often a line is drawn.
+#pragma once
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+#include "profile/profile_model.h"
+
+namespace tv {
+
+namespace wide_line_detail {
+
+// Rounding of values already limited to a few pixels beyond the image, without a call
+// into the maths library.
+inline int ceilSmall(double value) {
+    const int truncated = static_cast<int>(value);
+    return truncated < value ? truncated + 1 : truncated;
+}
+
+inline int floorSmall(double value) {
+    const int truncated = static_cast<int>(value);
+    return truncated > value ? truncated - 1 : truncated;
+}
+
+}  // namespace wide_line_detail
+
+// Calls span(y, x_first, x_last) for every row of a `width` x `height` image that the line
+// from `a` to `b` covers, with the first and last covered pixel of that row (inclusive,
+// both inside the image). Rows come from top to bottom, one call each.
+template <typename SpanFn>
+void forEachWideLineSpan(PixelPos a, PixelPos b, int width, int height, SpanFn&& span) {
+    constexpr double kRadius = 1.5;
+    // Pixel centres never lie closer than about 1e-7 pixels to the edge of a line between
+    // pixel centres of a surface of a few thousand pixels, without lying on it, and the
+    // arithmetic below errs by far less: so centres on the edge count as covered.
+    constexpr double kSlack = 1e-9;
+
+    const int64_t top = std::min<int64_t>(a.y, b.y);
+    const int64_t bottom = std::max<int64_t>(a.y, b.y);
+    const int64_t row_first = std::max<int64_t>(top - 1, 0);
+    const int64_t row_last = std::min<int64_t>(bottom + 1, int64_t{height} - 1);
+    if (row_first > row_last || width <= 0) {
+        return;
+    }
+
+    // The body of the line: x = a.x + u on row y = a.y + v, with
+    //   0 <= u*dx + v*dy <= |d|^2        (between the ends)
+    //   |u*dy - v*dx| <= 1.5 |d|         (near the line),
+    // each a range of u whose ends move linearly with v: u = v*slope + offset.
+    const double dx = static_cast<double>(b.x) - a.x;
+    const double dy = static_cast<double>(b.y) - a.y;
+    const double length_sq = dx * dx + dy * dy;
+    double along_slope = 0.0;
+    double along_low = -HUGE_VAL;
+    double along_high = HUGE_VAL;
+    double across_slope = 0.0;
+    double across_half = HUGE_VAL;
+    // Rows the body reaches; a vertical or horizontal line limits them instead of u.
+    int64_t body_first = top - 1;
+    int64_t body_last = bottom + 1;
+    if (length_sq == 0.0) {
+        body_first = bottom + 2;
+    } else {
+        if (dx != 0.0) {
+            along_slope = -dy / dx;
+            along_low = std::min(0.0, length_sq / dx) - kSlack;
+            along_high = std::max(0.0, length_sq / dx) + kSlack;
+        } else {
+            body_first = top;
+            body_last = bottom;
+        }
+        if (dy != 0.0) {
+            across_slope = dx / dy;
+            across_half = kRadius * std::sqrt(length_sq) / std::abs(dy) + kSlack;
+        } else {
+            body_first = a.y - 1;
+            body_last = a.y + 1;
+        }
+    }
+    // Beyond these, a row is off the image whatever the line does.
+    const double x_min = -2.0;
+    const double x_max = width + 1.0;
+    const auto add_body = [&](int64_t y, int& first, int& last) {
+        const double v = static_cast<double>(y - a.y);
+        const double along = v * along_slope;
+        const double across = v * across_slope;
+        const double low = a.x + std::max(along + along_low, across - across_half);
+        const double high = a.x + std::min(along + along_high, across + across_half);
+        if (low <= high) {
+            first = std::min(first, wide_line_detail::ceilSmall(std::clamp(low, x_min, x_max)));
+            last = std::max(last, wide_line_detail::floorSmall(std::clamp(high, x_min, x_max)));
+        }
+    };
+    const auto send_row = [&](int64_t y, int first, int last) {
+        first = std::max(first, 0);
+        last = std::min(last, width - 1);
+        if (first <= last) {
+            span(static_cast<int>(y), first, last);
+        }
+    };
+    // Rows within a pixel of an end, where its round cap adds the 3 x 3 pixels around it.
+    const auto add_ends = [&](int64_t y, int& first, int& last) {
+        for (const PixelPos end : {a, b}) {
+            if (y >= int64_t{end.y} - 1 && y <= int64_t{end.y} + 1) {
+                first = static_cast<int>(std::clamp<int64_t>(int64_t{end.x} - 1, -1, first));
+                last = static_cast<int>(std::clamp<int64_t>(int64_t{end.x} + 1, last, width));
+            }
+        }
+    };
+
+    // Rows between the caps, which only the body covers, make up nearly all of a long line.
+    const int64_t middle_first = std::max(top + 2, row_first);
+    const int64_t middle_last = std::min(bottom - 2, row_last);
+    for (int64_t y = row_first; y <= row_last; ++y) {
+        if (y == middle_first && middle_first <= middle_last) {
+            for (; y <= middle_last; ++y) {
+                int first = width;
+                int last = -1;
+                add_body(y, first, last);
+                send_row(y, first, last);
+            }
+            if (y > row_last) {
+                break;
+            }
+        }
+        int first = width;
+        int last = -1;
+        add_ends(y, first, last);
+        if (y >= body_first && y <= body_last) {
+            add_body(y, first, last);
+        }
+        send_row(y, first, last);
+    }
+}
+
+}  // namespace tv
