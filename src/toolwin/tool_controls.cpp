@@ -5,11 +5,13 @@
 #include <QSlider>
 #include <QToolButton>
 
+#include "toolwin/fitting_label.h"
+
 namespace tv {
 
 QLabel* makeLabel(QWidget* parent, const QString& text, const QRect& geometry,
                   Qt::Alignment alignment) {
-    auto* label = new QLabel(text, parent);
+    auto* label = new FittingLabel(text, parent);
     label->setGeometry(geometry);
     label->setAlignment(alignment);
     return label;

@@ -14,6 +14,7 @@ class QWidget;
 
 namespace tv {
 
+// A label that draws a caption too long for its box condensed or smaller (FittingLabel).
 QLabel* makeLabel(QWidget* parent, const QString& text, const QRect& geometry,
                   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
 

@@ -1,0 +1,67 @@
+#include "toolwin/fitting_label.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace tv {
+
+namespace {
+
+bool textFits(const QFont& font, const QString& text, QSize box, bool word_wrap) {
+    const QFontMetrics metrics(font);
+    const int flags = word_wrap ? Qt::TextWordWrap : Qt::TextSingleLine;
+    const QRect needed = metrics.boundingRect(QRect(QPoint(0, 0), box), flags, text);
+    return needed.width() <= box.width() && needed.height() <= box.height();
+}
+
+}  // namespace
+
+QFont fittingFont(const QFont& font, const QString& text, QSize box, bool word_wrap, bool& fits) {
+    QFont fitted = font;
+    fits = textFits(fitted, text, box, word_wrap);
+    if (fits) {
+        return fitted;
+    }
+    // Narrower letters first, then smaller ones: a slightly condensed caption reads better
+    // than a tiny one.
+    const int start = font.pixelSize() > 0 ? font.pixelSize() : QFontMetrics(font).height();
+    for (int pixels = start; pixels >= kSmallestFittingPixels; --pixels) {
+        fitted.setPixelSize(pixels);
+        for (const int stretch : {QFont::Unstretched, QFont::SemiCondensed, QFont::Condensed}) {
+            fitted.setStretch(stretch);
+            fits = textFits(fitted, text, box, word_wrap);
+            if (fits) {
+                return fitted;
+            }
+        }
+    }
+    return fitted;
+}
+
+void FittingLabel::paintEvent(QPaintEvent* event) {
+    const QRect box = contentsRect();
+    bool fits = false;
+    const QFont fitted = fittingFont(font(), text(), box.size(), wordWrap(), fits);
+    const bool shrunk = fitted != font();
+    const QString tip = shrunk && !fits ? text() : QString();
+    if (toolTip() != tip) {
+        setToolTip(tip);
+    }
+    if (!shrunk) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    painter.setFont(fitted);
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
+    if (fits || wordWrap()) {
+        const int flags = wordWrap() ? Qt::TextWordWrap : Qt::TextSingleLine;
+        painter.drawText(box, static_cast<int>(alignment()) | flags, text());
+        return;
+    }
+    const QString shortened = QFontMetrics(fitted).elidedText(text(), Qt::ElideRight, box.width());
+    painter.drawText(box, static_cast<int>(alignment()) | Qt::TextSingleLine, shortened);
+}
+
+}  // namespace tv
