@@ -7,7 +7,7 @@
 
 #include "bench_profile.h"
 #include "bench_scene.h"
-#include "null_gl.h"
+#include "support/null_gl.h"
 #include "view3d/surface_builder.h"
 
 namespace tv::bench {
@@ -53,11 +53,11 @@ BENCHMARK(BM_WireFrameIntoNullSink)->Apply(withSizes);
 
 void BM_SmoothFrameIntoNullGl(benchmark::State& state) {
     DefaultScene lit(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
-    NullGl gl;
+    test::NullGl gl;
     for (auto _ : state) {
         renderFrame(gl, lit.inputs());
     }
-    benchmark::DoNotOptimize(gl.sum());
+    benchmark::DoNotOptimize(gl.sum);
 }
 BENCHMARK(BM_SmoothFrameIntoNullGl)->Apply(withSizes);
 

@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "call_counters.h"
-#include "null_gl.h"
+#include "support/null_gl.h"
 #include "recording_sink.h"
 #include "scene_defaults.h"
 #include "view3d/render_pass.h"

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/frame_rate.h"
-#include "null_gl.h"
+#include "matrix_gl.h"
 #include "scene_defaults.h"
 #include "view3d/render_pass.h"
 

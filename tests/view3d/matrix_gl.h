@@ -1,59 +1,14 @@
-// GL layers for frames that are run, not looked at. NullGl draws nothing and keeps nothing:
-// it makes no call of its own that allocates or evaluates a sine or cosine, so a test can
-// count what the render pass does. MatrixGl keeps the model-view matrix stack as OpenGL
-// would, in fixed storage, and adds up the angles turned about each axis.
+// A GL layer for frames that are run, not looked at, which keeps the model-view matrix
+// stack as OpenGL would, in fixed storage, and adds up the angles turned about each axis.
 #pragma once
 
 #include <array>
 #include <cassert>
 
 #include "recording_gl.h"
-#include "view3d/gl_layer.h"
-#include "view3d/scene_state.h"
+#include "support/null_gl.h"
 
 namespace tv::test {
-
-class NullGl {
-  public:
-    int vertices = 0;
-
-    void clearColor(float, float, float, float) {}
-    void clear(GlEnum) {}
-    void clearDepth(double) {}
-    void depthFunc(GlEnum) {}
-    void hint(GlEnum, GlEnum) {}
-    void viewport(int, int, int, int) {}
-    void matrixMode(GlEnum) {}
-    void loadIdentity() {}
-    void loadMatrixd(const double*) {}
-    void multMatrixd(const double*) {}
-    void getModelviewMatrix(double* out) {
-        for (int i = 0; i < 16; ++i) {
-            out[i] = kIdentityMatrix[i];
-        }
-    }
-    void pushMatrix() {}
-    void popMatrix() {}
-    void translatef(float, float, float) {}
-    void rotated(double, double, double, double) {}
-    void perspective(double, double, double, double) {}
-    void enable(GlEnum) {}
-    void disable(GlEnum) {}
-    void shadeModel(GlEnum) {}
-    void blendFunc(GlEnum, GlEnum) {}
-    void begin(GlEnum) {}
-    void end() {}
-    void color3f(float, float, float) {}
-    void color4d(double, double, double, double) {}
-    void vertex3f(float, float, float) { ++vertices; }
-    void vertex3d(double, double, double) { ++vertices; }
-    void normal3d(double, double, double) {}
-    void materialfv(GlEnum, GlEnum, const float*) {}
-    void lightfv(GlEnum, GlEnum, const float*) {}
-    void lightModelfv(GlEnum, const float*) {}
-};
-
-static_assert(GlLayer<NullGl>);
 
 // Only the model-view matrix is kept; the render pass never switches the matrix mode.
 class MatrixGl : public NullGl {

@@ -1,15 +1,18 @@
-// A GL layer that draws nothing: the render pass's own work (geometry, sines and cosines,
-// state) without OpenGL. It sums what it is given so that the compiler keeps the work.
+// A GL layer for frames that are run, not looked at: it draws nothing and keeps nothing
+// but a count of the vertices and a sum of the values, and makes no call of its own that
+// allocates or evaluates a sine or cosine, so that tests can count what the render pass
+// does and benchmarks can time it without OpenGL.
 #pragma once
 
 #include "view3d/gl_layer.h"
 #include "view3d/scene_state.h"
 
-namespace tv::bench {
+namespace tv::test {
 
 class NullGl {
   public:
-    double sum() const { return sum_; }
+    int vertices = 0;
+    double sum = 0.0;  // of every vertex, normal and angle, so that none is optimised away
 
     void clearColor(float, float, float, float) {}
     void clear(GlEnum) {}
@@ -29,7 +32,7 @@ class NullGl {
     void pushMatrix() {}
     void popMatrix() {}
     void translatef(float, float, float) {}
-    void rotated(double angle, double, double, double) { sum_ += angle; }
+    void rotated(double angle, double, double, double) { sum += angle; }
     void perspective(double, double, double, double) {}
     void enable(GlEnum) {}
     void disable(GlEnum) {}
@@ -39,17 +42,20 @@ class NullGl {
     void end() {}
     void color3f(float, float, float) {}
     void color4d(double, double, double, double) {}
-    void vertex3f(float x, float y, float z) { sum_ += x + y + z; }
-    void vertex3d(double x, double y, double z) { sum_ += x + y + z; }
-    void normal3d(double x, double y, double z) { sum_ += x + y + z; }
+    void vertex3f(float x, float y, float z) {
+        ++vertices;
+        sum += x + y + z;
+    }
+    void vertex3d(double x, double y, double z) {
+        ++vertices;
+        sum += x + y + z;
+    }
+    void normal3d(double x, double y, double z) { sum += x + y + z; }
     void materialfv(GlEnum, GlEnum, const float*) {}
     void lightfv(GlEnum, GlEnum, const float*) {}
     void lightModelfv(GlEnum, const float*) {}
-
-  private:
-    double sum_ = 0.0;
 };
 
 static_assert(GlLayer<NullGl>);
 
-}  // namespace tv::bench
+}  // namespace tv::test
