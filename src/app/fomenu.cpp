@@ -21,6 +21,7 @@
 #include "toolwin/anyag.h"
 #include "toolwin/color_button.h"
 #include "toolwin/feny.h"
+#include "toolwin/fitting_text.h"
 #include "toolwin/forg.h"
 #include "toolwin/mozg.h"
 #include "toolwin/nevjegy.h"
@@ -115,7 +116,7 @@ void Tform_fomenu::buildFileBand() {
     l_lang = new QLabel(QStringLiteral("Language:"), band);
     l_lang->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     l_lang->setGeometry(96, 0, 59, kButtonHeight);
-    list_lang = new QComboBox(band);
+    list_lang = new FittingComboBox(band);
     list_lang->setGeometry(160, 0, 73, kButtonHeight);
     list_lang->setEditable(false);
     g_nevjegy = speedButton(band, 240, 0, Glyph::About, false);
@@ -148,7 +149,7 @@ void Tform_fomenu::buildEditorBand() {
 void Tform_fomenu::build3dBand() {
     panel_3d = new Band(ControlBar1, QSize(220, 48));
     QWidget* band = panel_3d->content();
-    list_tip = new QComboBox(band);
+    list_tip = new FittingComboBox(band);
     list_tip->setGeometry(0, 0, 105, kButtonHeight);
     list_tip->setEditable(false);
     g_zoom = speedButton(band, 112, 0, Glyph::Zoom, true);

@@ -5,7 +5,7 @@
 #include <QSlider>
 #include <QToolButton>
 
-#include "toolwin/fitting_label.h"
+#include "toolwin/fitting_text.h"
 
 namespace tv {
 

@@ -1,9 +1,9 @@
-// A label of a tool window. The controls sit at fixed places, so a caption longer than its
-// box (a translation, a wide desktop font) is drawn in a smaller font until it fits, and
-// cut short with an ellipsis only below the smallest readable size; the whole caption is
-// then its tool tip.
+// Controls at fixed places whose text comes from the language files: a caption longer than
+// its box (a translation, a wide desktop font) is drawn condensed or smaller until it fits,
+// and cut short with an ellipsis only below the smallest readable size.
 #pragma once
 
+#include <QComboBox>
 #include <QFont>
 #include <QLabel>
 
@@ -15,9 +15,19 @@ namespace tv {
 inline constexpr int kSmallestFittingPixels = 8;
 QFont fittingFont(const QFont& font, const QString& text, QSize box, bool word_wrap, bool& fits);
 
+// A label that shows its whole caption as tool tip when it has to cut it short.
 class FittingLabel : public QLabel {
   public:
     FittingLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {}
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// A list whose closed box shows the current item fitted to the box.
+class FittingComboBox : public QComboBox {
+  public:
+    explicit FittingComboBox(QWidget* parent) : QComboBox(parent) {}
 
   protected:
     void paintEvent(QPaintEvent* event) override;

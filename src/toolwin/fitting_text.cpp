@@ -1,7 +1,10 @@
-#include "toolwin/fitting_label.h"
+#include "toolwin/fitting_text.h"
 
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QStyleOptionComboBox>
+#include <QStylePainter>
 
 namespace tv {
 
@@ -24,7 +27,7 @@ QFont fittingFont(const QFont& font, const QString& text, QSize box, bool word_w
     }
     // Narrower letters first, then smaller ones: a slightly condensed caption reads better
     // than a tiny one.
-    const int start = font.pixelSize() > 0 ? font.pixelSize() : QFontMetrics(font).height();
+    const int start = QFontInfo(font).pixelSize();
     for (int pixels = start; pixels >= kSmallestFittingPixels; --pixels) {
         fitted.setPixelSize(pixels);
         for (const int stretch : {QFont::Unstretched, QFont::SemiCondensed, QFont::Condensed}) {
@@ -62,6 +65,24 @@ void FittingLabel::paintEvent(QPaintEvent* event) {
     }
     const QString shortened = QFontMetrics(fitted).elidedText(text(), Qt::ElideRight, box.width());
     painter.drawText(box, static_cast<int>(alignment()) | Qt::TextSingleLine, shortened);
+}
+
+void FittingComboBox::paintEvent(QPaintEvent* /*event*/) {
+    QStylePainter painter(this);
+    painter.setPen(palette().color(QPalette::Text));
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    painter.drawComplexControl(QStyle::CC_ComboBox, option);
+    const QRect field =
+        style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+    bool fits = false;
+    const QFont fitted = fittingFont(font(), option.currentText, field.size(), false, fits);
+    if (!fits) {
+        option.currentText =
+            QFontMetrics(fitted).elidedText(option.currentText, Qt::ElideRight, field.width());
+    }
+    painter.setFont(fitted);
+    painter.drawControl(QStyle::CE_ComboBoxLabel, option);
 }
 
 }  // namespace tv

@@ -1,6 +1,6 @@
 // Captions longer than their fixed boxes are drawn condensed or smaller, whole when that
 // suffices, and cut short with the full caption as tool tip only when it does not.
-#include "toolwin/fitting_label.h"
+#include "toolwin/fitting_text.h"
 
 #include <gtest/gtest.h>
 
