@@ -1,7 +1,7 @@
 // A full repaint of the profile canvas at the largest profile, grid on at spacing 5, on a
 // 1200 x 1000 surface: with the profile unchanged since the last repaint, with its last
 // point dragged (what the editor does on every mouse move), and with its first point moved,
-// which strokes every segment again (as after opening a file or resizing the window).
+// which rasterises every segment again (as after opening a file or resizing the window).
 #include <benchmark/benchmark.h>
 
 #include <QImage>
