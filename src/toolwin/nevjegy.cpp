@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "toolwin/fitting_text.h"
+
 namespace tv {
 
 namespace {
@@ -53,7 +55,7 @@ QPixmap aboutPicture() {
 }
 
 QLabel* boldLabel(QWidget* parent, const QString& text, int y) {
-    auto* label = new QLabel(text, parent);
+    auto* label = new FittingLabel(text, parent);
     QFont bold = label->font();
     bold.setBold(true);
     label->setFont(bold);
@@ -62,7 +64,7 @@ QLabel* boldLabel(QWidget* parent, const QString& text, int y) {
 }
 
 QLabel* valueLabel(QWidget* parent, const QString& text, int y) {
-    auto* label = new QLabel(text, parent);
+    auto* label = new FittingLabel(text, parent);
     label->setGeometry(212, y, 145, 20);
     return label;
 }
