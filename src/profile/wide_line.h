@@ -112,16 +112,18 @@ void forEachWideLineSpan(PixelPos a, PixelPos b, int width, int height, SpanFn&&
         }
     };
 
-    // Rows between the caps, which only the body covers, make up nearly all of a long line.
+    // Rows two or more from both ends make up nearly all of a long line. There the ends of
+    // the band near the line lie between the ends of the line (|v| >= 1.5 |dx| / |d| from
+    // either end), so that band alone bounds the row.
     const int64_t middle_first = std::max(top + 2, row_first);
     const int64_t middle_last = std::min(bottom - 2, row_last);
     for (int64_t y = row_first; y <= row_last; ++y) {
         if (y == middle_first && middle_first <= middle_last) {
             for (; y <= middle_last; ++y) {
-                int first = width;
-                int last = -1;
-                add_body(y, first, last);
-                send_row(y, first, last);
+                const double centre = a.x + static_cast<double>(y - a.y) * across_slope;
+                send_row(
+                    y, wide_line_detail::ceilSmall(std::clamp(centre - across_half, x_min, x_max)),
+                    wide_line_detail::floorSmall(std::clamp(centre + across_half, x_min, x_max)));
             }
             if (y > row_last) {
                 break;
