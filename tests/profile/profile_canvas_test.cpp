@@ -136,5 +136,24 @@ TEST(ProfileCanvas, SegmentWhoseEndsShareAPixelDrawsNoTick) {
     EXPECT_LE(navy, 9);  // at most the dot of the degenerate line under the marker
 }
 
+TEST(ProfileCanvas, TinyAndEmptySurfacesPaintWithinTheirPixels) {
+    // The window keeps a 1 x 1 picture while the surface has no size; the sanitizer build
+    // catches any write outside the image.
+    for (const QSize size : {QSize(1, 1), QSize(1, 7), QSize(7, 1), QSize(3, 3), QSize(0, 0)}) {
+        Canvas c(SurfaceSize{size.width(), size.height()});
+        c.image = QImage(size, QImage::Format_RGB32);
+        c.model.grid_step = 1;
+        for (const PixelPos at :
+             {PixelPos{0, 0}, PixelPos{-5, 9}, PixelPos{2, 2}, PixelPos{1, 0}, PixelPos{40, -40}}) {
+            c.add(at, 1);
+        }
+        c.paint(true, Axis::Y);
+        c.paint(true, Axis::X);
+        if (!size.isEmpty()) {
+            EXPECT_EQ(c.image.size(), size);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace tv
