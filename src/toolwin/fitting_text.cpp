@@ -2,9 +2,11 @@
 
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QHelpEvent>
 #include <QPainter>
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
+#include <QToolTip>
 
 namespace tv {
 
@@ -46,10 +48,7 @@ void FittingLabel::paintEvent(QPaintEvent* event) {
     bool fits = false;
     const QFont fitted = fittingFont(font(), text(), box.size(), wordWrap(), fits);
     const bool shrunk = fitted != font();
-    const QString tip = shrunk && !fits ? text() : QString();
-    if (toolTip() != tip) {
-        setToolTip(tip);
-    }
+    cut_short_ = shrunk && !fits;
     if (!shrunk) {
         QLabel::paintEvent(event);
         return;
@@ -65,6 +64,15 @@ void FittingLabel::paintEvent(QPaintEvent* event) {
     }
     const QString shortened = QFontMetrics(fitted).elidedText(text(), Qt::ElideRight, box.width());
     painter.drawText(box, static_cast<int>(alignment()) | Qt::TextSingleLine, shortened);
+}
+
+bool FittingLabel::event(QEvent* event) {
+    // A hint of the label's own comes first; without one, a caption cut short shows whole.
+    if (event->type() == QEvent::ToolTip && cut_short_ && toolTip().isEmpty()) {
+        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), text(), this);
+        return true;
+    }
+    return QLabel::event(event);
 }
 
 void FittingComboBox::paintEvent(QPaintEvent* /*event*/) {

@@ -15,13 +15,18 @@ namespace tv {
 inline constexpr int kSmallestFittingPixels = 8;
 QFont fittingFont(const QFont& font, const QString& text, QSize box, bool word_wrap, bool& fits);
 
-// A label that shows its whole caption as tool tip when it has to cut it short.
+// A label that shows its whole caption as tool tip when it has to cut it short and has no
+// hint of its own.
 class FittingLabel : public QLabel {
   public:
     FittingLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {}
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
+
+  private:
+    bool cut_short_ = false;
 };
 
 // A list whose closed box shows the current item fitted to the box.

@@ -1,10 +1,13 @@
 // Captions longer than their fixed boxes are drawn condensed or smaller, whole when that
-// suffices, and cut short with the full caption as tool tip only when it does not.
+// suffices, and cut short only when it does not.
 #include "toolwin/fitting_text.h"
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFontMetrics>
+#include <QHelpEvent>
+#include <QToolTip>
 
 namespace tv {
 namespace {
@@ -40,21 +43,33 @@ TEST(FittingLabel, FontShrinksOnlyAsFarAsTheCaptionNeeds) {
     EXPECT_LE(needed.height(), 28);
 }
 
-TEST(FittingLabel, ACaptionThatCannotFitIsCutShortWithItsWholeTextAsToolTip) {
+// The tool tip the label shows when the mouse rests on it; a label with none ignores it.
+QString toolTipShown(FittingLabel& label) {
+    QHelpEvent rest(QEvent::ToolTip, QPoint(2, 2), label.mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(&label, &rest);
+    return rest.isAccepted() ? QToolTip::text() : QString();
+}
+
+TEST(FittingLabel, ACaptionCutShortShowsWholeUnlessTheLabelHasAHintOfItsOwn) {
     FittingLabel label(QStringLiteral("Zoom:"), nullptr);
     label.setFont(elevenPixels());
     label.setGeometry(0, 0, 40, 14);
+    label.show();
     label.grab();
-    EXPECT_TRUE(label.toolTip().isEmpty());
+    EXPECT_EQ(toolTipShown(label), QString());
 
     const QString long_caption = QStringLiteral("A caption far too long for its box");
     label.setText(long_caption);
     label.grab();
-    EXPECT_EQ(label.toolTip(), long_caption);
+    EXPECT_EQ(toolTipShown(label), long_caption);
 
+    label.setToolTip(QStringLiteral("A hint from the language file"));
+    EXPECT_EQ(toolTipShown(label), QStringLiteral("A hint from the language file"));
+
+    label.setToolTip(QString());
     label.setText(QStringLiteral("Zoom:"));
     label.grab();
-    EXPECT_TRUE(label.toolTip().isEmpty());
+    EXPECT_EQ(toolTipShown(label), QString());
 }
 
 }  // namespace
