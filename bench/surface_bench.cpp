@@ -20,7 +20,9 @@ void withSizes(benchmark::internal::Benchmark* b) {
         ->Unit(benchmark::kMillisecond);
 }
 
-void BM_StripsIntoNullSink(benchmark::State& state) {
+// Prepares the wavy profile's frame and emits it into a null sink, once an iteration.
+template <typename Emit>
+void runIntoNullSink(benchmark::State& state, Emit emit) {
     auto profile = std::make_unique<ProfileModel>();
     fillWavyProfile(*profile, static_cast<int>(state.range(0)));
     const int segments = static_cast<int>(state.range(1));
@@ -28,26 +30,22 @@ void BM_StripsIntoNullSink(benchmark::State& state) {
     for (auto _ : state) {
         NullSink sink;
         frame.prepare(*profile, Axis::Y, 1.0, segments);
-        emitStrips(frame, sink, true);
+        emit(frame, sink);
         benchmark::DoNotOptimize(sink.sum());
     }
-    const double vertices = 2.0 * (profile->point_count - 1) * (segments + 1);
+}
+
+void BM_StripsIntoNullSink(benchmark::State& state) {
+    runIntoNullSink(state,
+                    [](SurfaceFrame& frame, NullSink& sink) { emitStrips(frame, sink, true); });
+    const double vertices = 2.0 * (state.range(0) - 1) * (state.range(1) + 1);
     state.counters["vertices/s"] =
         benchmark::Counter(vertices, benchmark::Counter::kIsIterationInvariantRate);
 }
 BENCHMARK(BM_StripsIntoNullSink)->Apply(withSizes);
 
 void BM_WireFrameIntoNullSink(benchmark::State& state) {
-    auto profile = std::make_unique<ProfileModel>();
-    fillWavyProfile(*profile, static_cast<int>(state.range(0)));
-    const int segments = static_cast<int>(state.range(1));
-    SurfaceFrame& frame = frameWorkspace();
-    for (auto _ : state) {
-        NullSink sink;
-        frame.prepare(*profile, Axis::Y, 1.0, segments);
-        emitWireFrame(frame, sink);
-        benchmark::DoNotOptimize(sink.sum());
-    }
+    runIntoNullSink(state, [](SurfaceFrame& frame, NullSink& sink) { emitWireFrame(frame, sink); });
 }
 BENCHMARK(BM_WireFrameIntoNullSink)->Apply(withSizes);
 
