@@ -12,7 +12,7 @@ namespace tv {
 enum class ToolWindowId { Zoom, Move, Rotate, Light, Material };
 
 class ToolHost {
-public:
+  public:
     virtual ~ToolHost() = default;
 
     virtual TSceneState& scene() = 0;

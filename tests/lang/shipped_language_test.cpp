@@ -160,7 +160,8 @@ TEST(ShippedLanguages, MagyarTranslatesEveryLine) {
             EXPECT_NE(magyar.model.slot_texts[s].hint, english.model.slot_texts[s].hint) << slot;
         }
         if (componentSlot(slot).kind == ControlKind::Window) {
-            EXPECT_NE(magyar.model.slot_texts[s].caption, english.model.slot_texts[s].caption) << slot;
+            EXPECT_NE(magyar.model.slot_texts[s].caption, english.model.slot_texts[s].caption)
+                << slot;
         }
     }
 }

@@ -6,9 +6,9 @@
 #include <memory>
 
 #include "call_counters.h"
-#include "support/null_gl.h"
 #include "recording_sink.h"
 #include "scene_defaults.h"
+#include "support/null_gl.h"
 #include "view3d/render_pass.h"
 
 namespace tv {
