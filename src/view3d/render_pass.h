@@ -144,7 +144,7 @@ void drawLightIndicator(Gl& gl, const TSceneState& scene, int light, const Rgba&
         gl.vertex3d(x, y + h, z);
         gl.vertex3d(x, y, z - h);
         gl.vertex3d(x, y, z + h);
-        if (scene.spot_cutoff[light] != kNoSpotCutoff) {
+        if (isSpotlight(scene.spot_cutoff[light])) {
             const auto& d = scene.spot_direction[light];
             gl.vertex3d(x, y, z);
             gl.vertex3d(x + scene.zoom_factor * d[0], y + scene.zoom_factor * d[1],
