@@ -8,6 +8,7 @@
 #include "objfile/document_scene.h"
 #include "objfile/opened_document.h"
 #include "profile/profile_model.h"
+#include "view3d/scene_controls.h"
 #include "view3d/surface_builder.h"
 #include "view3d/surface_frame.h"
 
@@ -58,14 +59,17 @@ void checkControlRanges(const ObjectDocument& doc) {
 
 void checkDerivedValues(const ObjectDocument& doc) {
     const DerivedValues d = deriveValues(doc);
-    FUZZ_CHECK(d.zoom_factor >= 0.1 && d.zoom_factor <= 3.0);
+    FUZZ_CHECK(d.zoom_factor >= zoomFactor(kZoomRange.min) &&
+               d.zoom_factor <= zoomFactor(kZoomRange.max));
     FUZZ_CHECK(allFinite(d.position));
     FUZZ_CHECK(allFinite(d.rotate_speed));
     FUZZ_CHECK(d.opacity >= 0.0f && d.opacity <= 1.0f);
-    FUZZ_CHECK(d.material_shininess >= 5.0f && d.material_shininess <= 100.0f);
+    FUZZ_CHECK(d.material_shininess >= materialShininess(kShininessRange.max) &&
+               d.material_shininess <= materialShininess(kShininessRange.min));
     for (int l = 0; l < kLightCount; ++l) {
         const float cutoff = d.spot_cutoff[l];
-        FUZZ_CHECK(cutoff == kNoSpotCutoff || (cutoff >= 0.0f && cutoff <= 90.0f));
+        FUZZ_CHECK(!isSpotlight(cutoff) || (cutoff >= spotCutoff(true, kSpotAngleRange.min) &&
+                                            cutoff <= spotCutoff(true, kSpotAngleRange.max)));
         const std::array<float, 3>& dir = d.spot_direction[l];
         FUZZ_CHECK(allFinite(dir));
         const double length =

@@ -14,8 +14,8 @@ namespace tv::tool {
 
 namespace {
 
-// A new editor draws continuously; a legacy file with an unknown mode byte keeps that.
-constexpr bool kEditorStartsContinuous = true;
+// A legacy file with an unknown mode byte keeps the drawing mode of a new editor.
+constexpr bool kEditorStartsContinuous = ObjectDocument{}.continuous;
 
 bool readWholeFile(const std::string& path, std::vector<uint8_t>& bytes) {
     if (!FileOpenable(path)) {

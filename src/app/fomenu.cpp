@@ -26,6 +26,7 @@
 #include "toolwin/mozg.h"
 #include "toolwin/nevjegy.h"
 #include "toolwin/zoom.h"
+#include "view3d/scene_controls.h"
 #include "view3d/view3d_widget.h"
 
 namespace tv {
@@ -165,11 +166,11 @@ void Tform_fomenu::build3dBand() {
                                QRect(0, kLowerRow, kButtonWidth, kButtonHeight));
     g_obj = new ColorButton(band, QStringLiteral("O"),
                             QRect(24, kLowerRow, kButtonWidth, kButtonHeight));
-    g_obj->setColor(0xFF8000);
+    g_obj->setColor(defaultColor(kColorObject));
     szog = new QSpinBox(band);
     szog->setGeometry(56, kLowerRow, 49, kButtonHeight);
-    szog->setRange(3, 999);
-    szog->setValue(7);
+    szog->setRange(kSegmentsRange.min, kSegmentsRange.max);
+    szog->setValue(kDefaultSegments);
     szog->findChild<QLineEdit*>()->setMaxLength(3);
     g_anyag = speedButton(band, 112, kLowerRow, Glyph::Material, true);
     g_feny = speedButton(band, 136, kLowerRow, Glyph::Light, true);

@@ -15,6 +15,7 @@
 #include "toolwin/mozg.h"
 #include "toolwin/nevjegy.h"
 #include "toolwin/zoom.h"
+#include "view3d/scene_controls.h"
 
 namespace tv {
 
@@ -68,12 +69,14 @@ void Tform_fomenu::g_alapClick() {
     }
     {
         const QSignalBlocker quiet(list_tip);
-        list_tip->setCurrentIndex(list_tip->count() > 0 ? 0 : -1);
+        list_tip->setCurrentIndex(kDefaultDisplayMode < list_tip->count() ? kDefaultDisplayMode
+                                                                          : -1);
     }
-    g_hatter->setColor(0);
-    scene_state.colors[kColorBackground] = 0;
-    scene_state.background_rgba = colorToRgba(0);
-    szog->setValue(7);
+    const uint32_t background = defaultColor(kColorBackground);
+    g_hatter->setColor(background);
+    scene_state.colors[kColorBackground] = static_cast<int32_t>(background);
+    scene_state.background_rgba = colorToRgba(background);
+    szog->setValue(kDefaultSegments);
     form_zoom->g_alapClick();
     form_mozg->g_alapClick();
     form_forg->g_alapClick();

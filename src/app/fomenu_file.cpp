@@ -10,6 +10,7 @@
 
 #include "app/fomenu.h"
 #include "lang/format_text.h"
+#include "objfile/document_scene.h"
 #include "objfile/object_decoder.h"
 #include "objfile/object_encoder.h"
 #include "objfile/opened_document.h"
@@ -62,7 +63,7 @@ ObjectDocument Tform_fomenu::documentFromWindows() const {
         light.on = scene_state.light_on[l];
         light.position = scene_state.light_position[l];
         light.spot_steps = scene_state.spot_direction_steps[l];
-        light.spotlight = scene_state.spot_cutoff[l] != kNoSpotCutoff;
+        light.spotlight = isSpotlight(scene_state.spot_cutoff[l]);
         light.spot_angle = scene_state.spot_angle[l];
         light.indicated = scene_state.light_indicated[l];
         light.rotated = scene_state.light_rotated[l];
@@ -248,16 +249,7 @@ void Tform_fomenu::applyDocument(const ObjectDocument& doc) {
     form_anyag->tb_atl->setValue(doc.transparency_position);
     form_anyag->tb_mshininess->setValue(doc.shininess_position);
     for (int l = 0; l < kLightCount; ++l) {
-        const ObjectLight& light = doc.lights[l];
-        scene_state.light_on[l] = light.on;
-        scene_state.light_position[l] = light.position;
-        scene_state.spot_direction_steps[l] = light.spot_steps;
-        scene_state.spot_angle[l] = light.spot_angle;
-        scene_state.spot_cutoff[l] =
-            light.spotlight ? static_cast<float>(light.spot_angle) : kNoSpotCutoff;
-        scene_state.spot_direction[l] = spotDirectionFromSteps(light.spot_steps);
-        scene_state.light_indicated[l] = light.indicated;
-        scene_state.light_rotated[l] = light.rotated;
+        applyLightToSceneState(doc.lights[l], l, scene_state);
     }
     g_tengely->setChecked(doc.show_axes);
     g_norm->setChecked(doc.show_normals);

@@ -1,23 +1,35 @@
 #include "objfile/document_scene.h"
 
+#include "view3d/scene_controls.h"
+
 namespace tv {
 
 DerivedValues deriveValues(const ObjectDocument& document) {
     DerivedValues d;
-    d.zoom_factor = document.zoom_position / 100.0;
-    d.position = {document.move_positions[0] / 10.0, -document.move_positions[1] / 10.0,
-                  document.move_positions[2] / 10.0};
-    d.rotate_speed = {static_cast<float>(document.rotate_positions[0] / 4.0),
-                      static_cast<float>(-document.rotate_positions[1] / 4.0),
-                      static_cast<float>(-document.rotate_positions[2] / 4.0)};
-    d.opacity = static_cast<float>(1.0 - document.transparency_position / 100.0);
-    d.material_shininess = static_cast<float>(105 - document.shininess_position);
+    d.zoom_factor = zoomFactor(document.zoom_position);
+    for (int axis = 0; axis < 3; ++axis) {
+        d.position[axis] = moveOffset(axis, document.move_positions[axis]);
+        d.rotate_speed[axis] = rotateSpeed(axis, document.rotate_positions[axis]);
+    }
+    d.opacity = materialOpacity(document.transparency_position);
+    d.material_shininess = materialShininess(document.shininess_position);
     for (int l = 0; l < kLightCount; ++l) {
         const ObjectLight& light = document.lights[l];
-        d.spot_cutoff[l] = light.spotlight ? static_cast<float>(light.spot_angle) : kNoSpotCutoff;
+        d.spot_cutoff[l] = spotCutoff(light.spotlight, light.spot_angle);
         d.spot_direction[l] = spotDirectionFromSteps(light.spot_steps);
     }
     return d;
+}
+
+void applyLightToSceneState(const ObjectLight& light, int l, TSceneState& scene) {
+    scene.light_on[l] = light.on;
+    scene.light_position[l] = light.position;
+    scene.light_rotated[l] = light.rotated;
+    scene.light_indicated[l] = light.indicated;
+    scene.spot_direction_steps[l] = light.spot_steps;
+    scene.spot_direction[l] = spotDirectionFromSteps(light.spot_steps);
+    scene.spot_angle[l] = light.spot_angle;
+    scene.spot_cutoff[l] = spotCutoff(light.spotlight, light.spot_angle);
 }
 
 void applyToSceneState(const ObjectDocument& document, TSceneState& scene) {
@@ -44,18 +56,10 @@ void applyToSceneState(const ObjectDocument& document, TSceneState& scene) {
     scene.material_specular = rgba(kColorMaterialSpecular, d.opacity);
 
     for (int l = 0; l < kLightCount; ++l) {
-        const ObjectLight& light = document.lights[l];
         scene.light_diffuse[l] = rgba(lightDiffuseIndex(l));
         scene.light_ambient[l] = rgba(lightAmbientIndex(l));
         scene.light_specular[l] = rgba(lightSpecularIndex(l));
-        scene.light_on[l] = light.on;
-        scene.light_position[l] = light.position;
-        scene.light_rotated[l] = light.rotated;
-        scene.light_indicated[l] = light.indicated;
-        scene.spot_direction_steps[l] = light.spot_steps;
-        scene.spot_direction[l] = d.spot_direction[l];
-        scene.spot_angle[l] = light.spot_angle;
-        scene.spot_cutoff[l] = d.spot_cutoff[l];
+        applyLightToSceneState(document.lights[l], l, scene);
     }
 }
 

@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "profile/profile_model.h"
+#include "view3d/scene_controls.h"
 #include "view3d/scene_state.h"
 
 namespace tv {
@@ -22,15 +23,20 @@ inline constexpr uint8_t kNoDisplayMode = 0xFF;
 // The settings of one light as a file stores them.
 struct ObjectLight {
     bool on = false;
-    std::array<float, 4> position{0.0f, 0.1f, 1.0f, 0.0f};  // x, y, z, w
-    std::array<int32_t, 3> spot_steps{0, 0, -10};
+    std::array<float, 4> position{};  // x, y, z, w
+    std::array<int32_t, 3> spot_steps = kDefaultSpotSteps;
     bool spotlight = false;  // the light's spot cut-off differs from 180
-    int32_t spot_angle = 45;
+    int32_t spot_angle = kDefaultSpotAngle;
     bool indicated = false;
     bool rotated = false;
 
     friend bool operator==(const ObjectLight&, const ObjectLight&) = default;
 };
+
+// Light `light` (0..2) as the editor has it after start-up.
+constexpr ObjectLight defaultLight(int light) {
+    return ObjectLight{.on = defaultLightOn(light), .position = defaultLightPosition(light)};
+}
 
 // The profile: `count` points, of which only the first `count` entries are meaningful.
 struct ObjectProfile {
@@ -42,28 +48,24 @@ struct ObjectProfile {
 // Equal when the counts match and the first `count` links and points match exactly.
 bool operator==(const ObjectProfile& a, const ObjectProfile& b);
 
-// Default values are the editor's state after start-up.
+// The default document, ObjectDocument{}, is the one a freshly started editor holds.
 struct ObjectDocument {
     bool continuous = true;  // drawing mode: continuous polyline, else separate segments
     bool flip = false;       // new segments take a flipped normal
     bool axis_x = false;     // revolution about the X axis, else about the Y axis
-    std::array<int32_t, kColorCount> colors{0x000000, 0xFF8000, 0x505050, 0x000000, 0x808080,
-                                            0xCCCCCC, 0x333333, 0xFFFFFF, 0,        0,
-                                            0,        0,        0,        0};
-    uint8_t display_mode = 0;
-    uint16_t segments = 7;
+    std::array<int32_t, kColorCount> colors = kDefaultColors;
+    uint8_t display_mode = kDefaultDisplayMode;
+    uint16_t segments = kDefaultSegments;
 
     // Track-bar positions of the zoom, move, rotate and material windows.
-    int32_t zoom_position = 100;
-    std::array<int32_t, 3> move_positions{0, 0, -50};
+    int32_t zoom_position = kDefaultZoomPosition;
+    std::array<int32_t, 3> move_positions = kDefaultMovePositions;
     Matrix4 rotation_matrix = kIdentityMatrix;
-    std::array<int32_t, 3> rotate_positions{0, 0, 0};
-    int32_t transparency_position = 0;
-    int32_t shininess_position = 5;
+    std::array<int32_t, 3> rotate_positions = kDefaultRotatePositions;
+    int32_t transparency_position = kDefaultTransparencyPosition;
+    int32_t shininess_position = kDefaultShininessPosition;
 
-    std::array<ObjectLight, kLightCount> lights{
-        ObjectLight{.on = true, .position = {-1.0f, 1.0f, 1.0f, 0.0f}}, ObjectLight{},
-        ObjectLight{}};
+    std::array<ObjectLight, kLightCount> lights{defaultLight(0), defaultLight(1), defaultLight(2)};
     bool show_axes = false;
     bool show_normals = false;
 

@@ -7,27 +7,9 @@
 
 #include "objfile/object_decoder.h"
 #include "objfile/object_document.h"
+#include "view3d/scene_controls.h"
 
 namespace tv {
-
-struct TrackRange {
-    int32_t min;
-    int32_t max;
-    constexpr int32_t clamp(int32_t v) const { return v < min ? min : (v > max ? max : v); }
-};
-
-inline constexpr TrackRange kZoomRange{10, 300};
-inline constexpr TrackRange kMoveXYRange{-40, 40};
-inline constexpr TrackRange kMoveZRange{-200, 0};
-inline constexpr TrackRange kRotateRange{-10, 10};
-inline constexpr TrackRange kTransparencyRange{0, 100};
-inline constexpr TrackRange kShininessRange{5, 100};
-inline constexpr TrackRange kSegmentsRange{3, 999};
-inline constexpr TrackRange kSpotAngleRange{0, 90};
-inline constexpr TrackRange kSpotStepRange{-10, 10};
-
-// The spot steps a light gets when a file stores none (all three zero).
-inline constexpr std::array<int32_t, 3> kDefaultSpotSteps{0, 0, -10};
 
 // The document after loading a legacy file: the move, rotate, material and light windows
 // reset, zoom 200 %, a silver background and a black object, wire frame, no axes or

@@ -7,24 +7,18 @@
 #include "toolwin/color_button.h"
 #include "toolwin/tool_controls.h"
 #include "toolwin/tool_glyphs.h"
+#include "view3d/scene_controls.h"
 
 namespace tv {
-
-namespace {
-
-constexpr int kDefaultShininessPosition = 5;
-constexpr uint32_t kDefaultDiffuse = 0xFF8000;
-constexpr uint32_t kDefaultAmbient = 0x505050;
-constexpr uint32_t kDefaultSpecular = 0x000000;
-
-}  // namespace
 
 Tform_anyag::Tform_anyag(ToolHost& host, QMainWindow* parent)
     : ToolWindow(host, parent, ToolWindowId::Material, QStringLiteral("Material"), QSize(529, 48)) {
     QWidget* client = clientArea();
     l_atl = makeLabel(client, QStringLiteral("Transparency:"), QRect(4, 2, 82, 14));
-    atl = makeLabel(client, QStringLiteral("0%"), QRect(86, 2, 38, 14), Qt::AlignCenter);
-    tb_atl = makeTrackBar(client, Qt::Horizontal, 0, 100, 10, 0, QRect(4, 16, 120, 30));
+    atl = makeLabel(client, percentText(kDefaultTransparencyPosition), QRect(86, 2, 38, 14),
+                    Qt::AlignCenter);
+    tb_atl = makeTrackBar(client, Qt::Horizontal, kTransparencyRange.min, kTransparencyRange.max,
+                          10, kDefaultTransparencyPosition, QRect(4, 16, 120, 30));
     makeSeparator(client, 128, 48);
 
     l_mdiff =
@@ -37,8 +31,8 @@ Tform_anyag::Tform_anyag(ToolHost& host, QMainWindow* parent)
         makeLabel(client, QStringLiteral("Specular color"), QRect(302, 4, 80, 14), Qt::AlignCenter);
     g_mspec = new ColorButton(client, QStringLiteral("S"), QRect(331, 21, 22, 22));
     l_mshininess = makeLabel(client, QStringLiteral("Lightspot size:"), QRect(390, 2, 104, 14));
-    tb_mshininess = makeTrackBar(client, Qt::Horizontal, 5, 100, 10, kDefaultShininessPosition,
-                                 QRect(390, 16, 104, 30));
+    tb_mshininess = makeTrackBar(client, Qt::Horizontal, kShininessRange.min, kShininessRange.max,
+                                 10, kDefaultShininessPosition, QRect(390, 16, 104, 30));
     makeSeparator(client, 498, 48);
     g_alap = makeSpeedButton(client, makeToolGlyph(ToolGlyph::Reset), QRect(503, 13, 23, 22));
 
@@ -53,14 +47,14 @@ Tform_anyag::Tform_anyag(ToolHost& host, QMainWindow* parent)
 
 void Tform_anyag::tb_atlChange() {
     const int position = tb_atl->value();
-    host_.scene().opacity = static_cast<float>(1.0 - position / 100.0);
-    atl->setText(QStringLiteral("%1%").arg(position));
+    host_.scene().opacity = materialOpacity(position);
+    atl->setText(percentText(position));
     StoreColors();
     host_.SetModified(true);
 }
 
 void Tform_anyag::tb_mshininessChange() {
-    host_.scene().material_shininess = static_cast<float>(105 - tb_mshininess->value());
+    host_.scene().material_shininess = materialShininess(tb_mshininess->value());
     host_.SetModified(true);
 }
 
@@ -73,13 +67,13 @@ void Tform_anyag::g_mdiffClick(ColorButton* sender) {
 
 void Tform_anyag::g_alapClick() {
     TSceneState& scene = host_.scene();
-    tb_atl->setValue(0);
-    scene.opacity = static_cast<float>(1.0 - tb_atl->value() / 100.0);
-    g_mdiff->setColor(kDefaultDiffuse);
-    g_mamb->setColor(kDefaultAmbient);
-    g_mspec->setColor(kDefaultSpecular);
+    tb_atl->setValue(kDefaultTransparencyPosition);
+    scene.opacity = materialOpacity(tb_atl->value());
+    g_mdiff->setColor(defaultColor(kColorObject));
+    g_mamb->setColor(defaultColor(kColorMaterialAmbient));
+    g_mspec->setColor(defaultColor(kColorMaterialSpecular));
     tb_mshininess->setValue(kDefaultShininessPosition);
-    scene.material_shininess = static_cast<float>(105 - kDefaultShininessPosition);
+    scene.material_shininess = materialShininess(kDefaultShininessPosition);
     UpdateEnabledState();
     StoreColors();
     host_.SetModified(true);

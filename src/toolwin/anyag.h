@@ -18,7 +18,7 @@ class Tform_anyag final : public ToolWindow {
     Tform_anyag(ToolHost& host, QMainWindow* parent);
 
     QLabel* l_atl;
-    QSlider* tb_atl;  // transparency in per cent, 0..100
+    QSlider* tb_atl;  // transparency in per cent
     QLabel* atl;      // the transparency, as text
     QLabel* l_mdiff;
     ColorButton* g_mdiff;
@@ -27,7 +27,7 @@ class Tform_anyag final : public ToolWindow {
     QLabel* l_mspec;
     ColorButton* g_mspec;
     QLabel* l_mshininess;
-    QSlider* tb_mshininess;  // 105 - shininess, 5..100
+    QSlider* tb_mshininess;  // the highlight's size: a larger one is a smaller shininess
     QToolButton* g_alap;
 
     void tb_atlChange();

@@ -7,12 +7,12 @@
 #include <QSlider>
 #include <QToolButton>
 #include <array>
-#include <cmath>
 #include <initializer_list>
 
 #include "toolwin/color_button.h"
 #include "toolwin/tool_controls.h"
 #include "toolwin/tool_glyphs.h"
+#include "view3d/scene_controls.h"
 
 namespace tv {
 
@@ -22,24 +22,9 @@ constexpr int kRow = 16;
 constexpr int kShortLabelTop = 16;
 constexpr int kTallLabelTop = 42;
 
-constexpr uint32_t kDefaultGlobalAmbient = 0x808080;
-constexpr uint32_t kDefaultDiffuse = 0xCCCCCC;
-constexpr uint32_t kDefaultAmbient = 0x333333;
-constexpr uint32_t kDefaultSpecular = 0xFFFFFF;
-constexpr int32_t kDefaultSpotAngle = 45;
-constexpr std::array<int32_t, 3> kDefaultSpotSteps = {0, 0, -10};
-
-// The track-bar position nearest to value × 10, kept inside the track bar's range; a
-// value that is not a number (a file may hold one) gives the minimum.
-int positionOf(float value, const QSlider& track_bar) {
-    const double position = std::nearbyint(static_cast<double>(value) * 10.0);
-    if (!(position >= track_bar.minimum())) {
-        return track_bar.minimum();
-    }
-    if (position > track_bar.maximum()) {
-        return track_bar.maximum();
-    }
-    return static_cast<int>(position);
+// The position track bars' positions for light 1 after start-up.
+int defaultLightTrackPosition(int axis) {
+    return lightTrackPosition(axis, defaultLightPosition(0)[axis]);
 }
 
 QRadioButton* radioButton(QWidget* parent, const QString& text, const QRect& geometry) {
@@ -81,7 +66,7 @@ void Tform_feny::buildFirstRow(QWidget* client) {
     rb_1->setChecked(true);
 
     cb_be = checkBox(client, QStringLiteral("On"), QRect(179, 0, 94, kRow));
-    cb_be->setChecked(true);
+    cb_be->setChecked(defaultLightOn(0));
     cb_forg = checkBox(client, QStringLiteral("Rotated"), QRect(179, kRow, 94, kRow));
     cb_irany = checkBox(client, QStringLiteral("Indicate light"), QRect(179, 2 * kRow, 94, kRow));
     makeSeparator(client, 274, kShortClientHeight);
@@ -104,11 +89,15 @@ void Tform_feny::buildFirstRow(QWidget* client) {
     makeSeparator(client, 464, kShortClientHeight);
 
     makeLabel(client, QStringLiteral("X"), QRect(467, 1, 60, 13), Qt::AlignCenter);
-    tb_x = makeTrackBar(client, Qt::Horizontal, -20, 20, 5, -10, QRect(467, 14, 60, 30));
+    const TrackRange& range = kLightPositionRange;
+    tb_x = makeTrackBar(client, Qt::Horizontal, range.min, range.max, 5,
+                        defaultLightTrackPosition(0), QRect(467, 14, 60, 30));
     makeLabel(client, QStringLiteral("Y"), QRect(528, 17, 8, 14));
-    tb_y = makeTrackBar(client, Qt::Vertical, -20, 20, 5, -10, QRect(536, 1, 20, 46));
+    tb_y = makeTrackBar(client, Qt::Vertical, range.min, range.max, 5, defaultLightTrackPosition(1),
+                        QRect(536, 1, 20, 46));
     makeLabel(client, QStringLiteral("Z"), QRect(557, 17, 8, 14));
-    tb_z = makeTrackBar(client, Qt::Vertical, -20, 20, 5, 10, QRect(565, 1, 20, 46));
+    tb_z = makeTrackBar(client, Qt::Vertical, range.min, range.max, 5, defaultLightTrackPosition(2),
+                        QRect(565, 1, 20, 46));
     g_alap = makeSpeedButton(client, makeToolGlyph(ToolGlyph::Reset), QRect(585, 13, 21, 22));
 }
 
@@ -120,18 +109,22 @@ void Tform_feny::buildSecondRow(QWidget* client) {
 
     cb_spot = checkBox(client, QStringLiteral("Spotlight"), QRect(40, 72, 72, kRow));
     l_vszog = makeLabel(client, QStringLiteral("Cutoff angle:"), QRect(117, 59, 76, 14));
-    l_vsz = makeLabel(client, QStringLiteral("45°"), QRect(193, 59, 34, 14), Qt::AlignCenter);
-    tb_vsz =
-        makeTrackBar(client, Qt::Horizontal, 0, 90, 10, kDefaultSpotAngle, QRect(117, 72, 110, 28));
+    l_vsz =
+        makeLabel(client, degreeText(kDefaultSpotAngle), QRect(193, 59, 34, 14), Qt::AlignCenter);
+    tb_vsz = makeTrackBar(client, Qt::Horizontal, kSpotAngleRange.min, kSpotAngleRange.max, 10,
+                          kDefaultSpotAngle, QRect(117, 72, 110, 28));
 
     l_spotirany =
         makeLabel(client, QStringLiteral("Spotlight direction:"), QRect(279, 73, 110, 14));
     makeLabel(client, QStringLiteral("X"), QRect(392, 59, 80, 13), Qt::AlignCenter);
-    tb_px = makeTrackBar(client, Qt::Horizontal, -10, 10, 3, 0, QRect(392, 72, 80, 28));
+    const TrackRange& range = kSpotStepRange;
+    tb_px = makeTrackBar(client, Qt::Horizontal, range.min, range.max, 3, kDefaultSpotSteps[0],
+                         QRect(392, 72, 80, 28));
     makeLabel(client, QStringLiteral("Y"), QRect(476, 73, 8, 14));
-    tb_py = makeTrackBar(client, Qt::Vertical, -10, 10, 3, 0, QRect(484, 58, 20, 42));
+    tb_py = makeTrackBar(client, Qt::Vertical, range.min, range.max, 3, kDefaultSpotSteps[1],
+                         QRect(484, 58, 20, 42));
     makeLabel(client, QStringLiteral("Z"), QRect(507, 73, 8, 14));
-    tb_pz = makeTrackBar(client, Qt::Vertical, -10, 10, 3, kDefaultSpotSteps[2],
+    tb_pz = makeTrackBar(client, Qt::Vertical, range.min, range.max, 3, kDefaultSpotSteps[2],
                          QRect(515, 58, 20, 42));
 }
 
@@ -210,9 +203,9 @@ void Tform_feny::rb_1Click() {
     g_lamb->setEnabled(on);
     g_lspec->setEnabled(on);
 
-    tb_x->setValue(positionOf(scene.light_position[light][0], *tb_x));
-    tb_y->setValue(positionOf(-scene.light_position[light][1], *tb_y));
-    tb_z->setValue(positionOf(scene.light_position[light][2], *tb_z));
+    tb_x->setValue(lightTrackPosition(0, scene.light_position[light][0]));
+    tb_y->setValue(lightTrackPosition(1, scene.light_position[light][1]));
+    tb_z->setValue(lightTrackPosition(2, scene.light_position[light][2]));
     tb_x->setEnabled(on);
     tb_y->setEnabled(on);
     tb_z->setEnabled(on);
@@ -222,7 +215,7 @@ void Tform_feny::rb_1Click() {
     l_feny->move(l_feny->x(), tall ? kTallLabelTop : kShortLabelTop);
     setFixedClientHeight(tall ? kTallClientHeight : kShortClientHeight);
 
-    cb_spot->setChecked(scene.spot_cutoff[light] != kNoSpotCutoff);
+    cb_spot->setChecked(isSpotlight(scene.spot_cutoff[light]));
     cb_spot->setEnabled(positioned);
     const bool spot = positioned && cb_spot->isChecked();
 
@@ -262,43 +255,41 @@ void Tform_feny::rb_iranyClick() {
 }
 
 void Tform_feny::tb_xChange() {
-    host_.scene().light_position[current_light][0] = static_cast<float>(tb_x->value() / 10.0);
+    host_.scene().light_position[current_light][0] = lightCoordinate(0, tb_x->value());
     host_.SetModified(true);
 }
 
-// The knob at the top is the highest position: the track bar's sign is reversed.
 void Tform_feny::tb_yChange() {
-    host_.scene().light_position[current_light][1] = static_cast<float>(-tb_y->value() / 10.0);
+    host_.scene().light_position[current_light][1] = lightCoordinate(1, tb_y->value());
     host_.SetModified(true);
 }
 
 void Tform_feny::tb_zChange() {
-    host_.scene().light_position[current_light][2] = static_cast<float>(tb_z->value() / 10.0);
+    host_.scene().light_position[current_light][2] = lightCoordinate(2, tb_z->value());
     host_.SetModified(true);
 }
 
 void Tform_feny::cb_spotClick() {
     TSceneState& scene = host_.scene();
     const int light = current_light;
-    if (cb_spot->isChecked()) {
+    const bool spotlight = cb_spot->isChecked();
+    if (spotlight) {
         tb_vsz->setValue(scene.spot_angle[light]);
-        scene.spot_cutoff[light] = static_cast<float>(scene.spot_angle[light]);
-    } else {
-        scene.spot_cutoff[light] = kNoSpotCutoff;
     }
+    scene.spot_cutoff[light] = spotCutoff(spotlight, scene.spot_angle[light]);
     rb_1Click();
     host_.SetModified(true);
 }
 
 void Tform_feny::tb_vszChange() {
     const int position = tb_vsz->value();
-    l_vsz->setText(QStringLiteral("%1°").arg(position));
+    l_vsz->setText(degreeText(position));
     if (updating_controls) {
         return;
     }
     TSceneState& scene = host_.scene();
     scene.spot_angle[current_light] = position;
-    scene.spot_cutoff[current_light] = static_cast<float>(position);
+    scene.spot_cutoff[current_light] = spotCutoff(true, position);
     host_.SetModified(true);
 }
 
@@ -346,10 +337,10 @@ void Tform_feny::StoreColors() {
 void Tform_feny::g_alapClick() {
     TSceneState& scene = host_.scene();
     current_light = 0;
-    g_globamb->setColor(kDefaultGlobalAmbient);
-    g_ldiff->setColor(kDefaultDiffuse);
-    g_lamb->setColor(kDefaultAmbient);
-    g_lspec->setColor(kDefaultSpecular);
+    g_globamb->setColor(defaultColor(kColorGlobalAmbient));
+    g_ldiff->setColor(defaultColor(lightDiffuseIndex(0)));
+    g_lamb->setColor(defaultColor(lightAmbientIndex(0)));
+    g_lspec->setColor(defaultColor(lightSpecularIndex(0)));
     StoreColors();
 
     // Each of these runs its handler when it changes, as a user's action would.
@@ -358,9 +349,9 @@ void Tform_feny::g_alapClick() {
     cb_forg->setChecked(false);
     rb_irany->setChecked(true);
     cb_irany->setChecked(false);
-    tb_x->setValue(-10);
-    tb_y->setValue(-10);
-    tb_z->setValue(10);
+    tb_x->setValue(defaultLightTrackPosition(0));
+    tb_y->setValue(defaultLightTrackPosition(1));
+    tb_z->setValue(defaultLightTrackPosition(2));
     cb_spot->setChecked(false);
     tb_vsz->setValue(kDefaultSpotAngle);
     updating_controls = true;
@@ -368,25 +359,24 @@ void Tform_feny::g_alapClick() {
     tb_py->setValue(kDefaultSpotSteps[1]);
     tb_pz->setValue(kDefaultSpotSteps[2]);
 
+    // Light 1's colours came from the buttons; the other lights' come from the table.
     for (int light = 0; light < kLightCount; ++light) {
-        const bool first = light == 0;
-        if (!first) {
-            scene.light_diffuse[light] = colorToRgba(0);
-            scene.light_ambient[light] = colorToRgba(0);
-            scene.light_specular[light] = colorToRgba(0);
+        if (light != 0) {
+            scene.light_diffuse[light] = colorToRgba(defaultColor(lightDiffuseIndex(light)));
+            scene.light_ambient[light] = colorToRgba(defaultColor(lightAmbientIndex(light)));
+            scene.light_specular[light] = colorToRgba(defaultColor(lightSpecularIndex(light)));
         }
-        scene.light_position[light] =
-            first ? Rgba{-1.0f, 1.0f, 1.0f, 0.0f} : Rgba{0.0f, 0.1f, 1.0f, 0.0f};
-        scene.light_on[light] = first;
+        scene.light_position[light] = defaultLightPosition(light);
+        scene.light_on[light] = defaultLightOn(light);
         scene.light_indicated[light] = false;
         scene.light_rotated[light] = false;
         scene.spot_angle[light] = kDefaultSpotAngle;
         scene.spot_cutoff[light] = kNoSpotCutoff;
         scene.spot_direction_steps[light] = kDefaultSpotSteps;
-        scene.spot_direction[light] = {0.0f, 0.0f, -1.0f};
+        scene.spot_direction[light] = spotDirectionFromSteps(kDefaultSpotSteps);
     }
     for (int index = lightDiffuseIndex(1); index <= lightSpecularIndex(2); ++index) {
-        scene.colors[index] = 0;
+        scene.colors[index] = kDefaultColors[index];
     }
 
     rb_1Click();

@@ -47,18 +47,18 @@ class Tform_feny final : public ToolWindow {
     QWidget* panel_irany;  // rb_irany and rb_poz form a group of their own
     QRadioButton* rb_irany;
     QRadioButton* rb_poz;
-    QSlider* tb_x;  // x × 10, -20..20
-    QSlider* tb_y;  // -y × 10, -20..20, minimum at the top
-    QSlider* tb_z;  // z × 10, -20..20, minimum at the top
+    QSlider* tb_x;  // x × 10
+    QSlider* tb_y;  // -y × 10, minimum at the top
+    QSlider* tb_z;  // z × 10, minimum at the top
     QToolButton* g_alap;
 
     // Second row, seen only in the tall window.
     QCheckBox* cb_spot;
     QLabel* l_vszog;
-    QSlider* tb_vsz;  // cone half-angle in degrees, 0..90
+    QSlider* tb_vsz;  // cone half-angle in degrees
     QLabel* l_vsz;    // the angle, as text
     QLabel* l_spotirany;
-    QSlider* tb_px;  // spot direction steps, -10..10; tb_py (sign reversed) and tb_pz
+    QSlider* tb_px;  // spot direction steps; tb_py (sign reversed) and tb_pz
     QSlider* tb_py;  // minimum at the top
     QSlider* tb_pz;  // minimum at the top
 

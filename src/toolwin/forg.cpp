@@ -6,14 +6,9 @@
 
 #include "toolwin/tool_controls.h"
 #include "toolwin/tool_glyphs.h"
+#include "view3d/scene_controls.h"
 
 namespace tv {
-
-namespace {
-
-constexpr float kTurnStep = 15.0f;
-
-}  // namespace
 
 Tform_forg::Tform_forg(ToolHost& host, QMainWindow* parent)
     : ToolWindow(host, parent, ToolWindowId::Rotate, QStringLiteral("Rotate"), QSize(341, 48)) {
@@ -34,11 +29,14 @@ Tform_forg::Tform_forg(ToolHost& host, QMainWindow* parent)
 
     l_fseb = makeLabel(client, QStringLiteral("Speed:"), QRect(184, 17, 38, 14));
     makeLabel(client, QStringLiteral("X"), QRect(224, 17, 8, 14));
-    tb_x = makeTrackBar(client, Qt::Vertical, -10, 10, 0, 0, QRect(232, 1, 20, 46));
+    tb_x = makeTrackBar(client, Qt::Vertical, kRotateRange.min, kRotateRange.max, 0,
+                        kDefaultRotatePositions[0], QRect(232, 1, 20, 46));
     makeLabel(client, QStringLiteral("Y"), QRect(255, 5, 8, 14));
-    tb_y = makeTrackBar(client, Qt::Horizontal, -10, 10, 0, 0, QRect(263, 1, 50, 22));
+    tb_y = makeTrackBar(client, Qt::Horizontal, kRotateRange.min, kRotateRange.max, 0,
+                        kDefaultRotatePositions[1], QRect(263, 1, 50, 22));
     makeLabel(client, QStringLiteral("Z"), QRect(255, 29, 8, 14));
-    tb_z = makeTrackBar(client, Qt::Horizontal, -10, 10, 0, 0, QRect(263, 25, 50, 22));
+    tb_z = makeTrackBar(client, Qt::Horizontal, kRotateRange.min, kRotateRange.max, 0,
+                        kDefaultRotatePositions[2], QRect(263, 25, 50, 22));
     g_alap = makeSpeedButton(client, makeToolGlyph(ToolGlyph::Reset), QRect(316, 13, 23, 22));
 
     connect(tb_x, &QSlider::valueChanged, this, [this] { tb_xChange(); });
@@ -55,17 +53,17 @@ Tform_forg::Tform_forg(ToolHost& host, QMainWindow* parent)
 }
 
 void Tform_forg::tb_xChange() {
-    host_.scene().rotate_speed_x = static_cast<float>(tb_x->value()) / 4.0f;
+    host_.scene().rotate_speed_x = rotateSpeed(0, tb_x->value());
     host_.SetModified(true);
 }
 
 void Tform_forg::tb_yChange() {
-    host_.scene().rotate_speed_y = static_cast<float>(-tb_y->value()) / 4.0f;
+    host_.scene().rotate_speed_y = rotateSpeed(1, tb_y->value());
     host_.SetModified(true);
 }
 
 void Tform_forg::tb_zChange() {
-    host_.scene().rotate_speed_z = static_cast<float>(-tb_z->value()) / 4.0f;
+    host_.scene().rotate_speed_z = rotateSpeed(2, tb_z->value());
     host_.SetModified(true);
 }
 
@@ -102,9 +100,9 @@ void Tform_forg::g_fzmClick() {
 // Stops the rotation (through the change handlers of the track bars that move) and puts
 // the object back in its first orientation; pending one-off turns stay.
 void Tform_forg::g_alapClick() {
-    tb_x->setValue(0);
-    tb_y->setValue(0);
-    tb_z->setValue(0);
+    tb_x->setValue(kDefaultRotatePositions[0]);
+    tb_y->setValue(kDefaultRotatePositions[1]);
+    tb_z->setValue(kDefaultRotatePositions[2]);
     host_.scene().rotation_matrix = kIdentityMatrix;
     host_.SetModified(true);
 }

@@ -23,7 +23,7 @@ class Tform_forg final : public ToolWindow {
     QToolButton* g_fypl;
     QToolButton* g_fzpl;  // turn about Z, left of g_fzm
     QToolButton* g_fzm;
-    QSlider* tb_x;  // speed about X × 4, -10..10, minimum at the top
+    QSlider* tb_x;  // speed about X × 4, minimum at the top
     QSlider* tb_y;  // -speed about Y × 4
     QSlider* tb_z;  // -speed about Z × 4
     QToolButton* g_alap;

@@ -15,9 +15,9 @@ class Tform_mozg final : public ToolWindow {
     Tform_mozg(ToolHost& host, QMainWindow* parent);
 
     QLabel* l_poz;
-    QSlider* tb_x;  // x × 10, -40..40
-    QSlider* tb_y;  // -y × 10, -40..40, minimum at the top
-    QSlider* tb_z;  // z × 10, -200..0, minimum at the top
+    QSlider* tb_x;  // x × 10
+    QSlider* tb_y;  // -y × 10, minimum at the top
+    QSlider* tb_z;  // z × 10, minimum at the top
     QToolButton* g_alap;
 
     void tb_xChange();

@@ -52,4 +52,12 @@ QFrame* makeSeparator(QWidget* parent, int x, int height) {
     return line;
 }
 
+QString percentText(int position) {
+    return QStringLiteral("%1%").arg(position);
+}
+
+QString degreeText(int position) {
+    return QStringLiteral("%1°").arg(position);
+}
+
 }  // namespace tv

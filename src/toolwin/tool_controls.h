@@ -29,4 +29,8 @@ QToolButton* makeSpeedButton(QWidget* parent, const QIcon& glyph, const QRect& g
 // A sunken vertical line that separates groups of controls.
 QFrame* makeSeparator(QWidget* parent, int x, int height);
 
+// The texts of the labels that show a track bar's position: "40%", "45°".
+QString percentText(int position);
+QString degreeText(int position);
+
 }  // namespace tv

@@ -15,7 +15,7 @@ class Tform_zoom final : public ToolWindow {
     Tform_zoom(ToolHost& host, QMainWindow* parent);
 
     QLabel* l_zoom;
-    QSlider* tb_zoom;  // zoom in per cent, 10..300
+    QSlider* tb_zoom;  // zoom in per cent
     QLabel* zoom;      // the zoom in per cent, as text
     QToolButton* g_alap;
 

@@ -12,6 +12,7 @@
 #include "profile/profile_model.h"
 #include "view3d/frame_counters.h"
 #include "view3d/gl_layer.h"
+#include "view3d/scene_controls.h"
 #include "view3d/scene_state.h"
 #include "view3d/surface_builder.h"
 #include "view3d/surface_frame.h"
@@ -28,12 +29,12 @@ enum DisplayMode : int {
 
 // The settings the renderer reads from the main window's controls on every frame.
 struct ViewControls {
-    Axis axis = Axis::Y;                   // g_y down: about Y
-    int display_mode = kDisplayWireFrame;  // list_tip's item index, -1 when none
-    bool show_axes = false;                // g_tengely down
-    bool show_normals = false;             // g_norm down
-    int segments = 7;                      // szog as typed (a non-integer text counts as 3)
-    uint32_t object_color = 0xFF8000;      // the colour shown on g_obj, 0x00BBGGRR
+    Axis axis = Axis::Y;                     // g_y down: about Y
+    int display_mode = kDefaultDisplayMode;  // list_tip's item index, -1 when none
+    bool show_axes = false;                  // g_tengely down
+    bool show_normals = false;               // g_norm down
+    int segments = kDefaultSegments;         // szog as typed (a non-integer text counts as 3)
+    uint32_t object_color = defaultColor(kColorObject);  // the colour shown on g_obj, 0x00BBGGRR
 };
 
 struct RenderInputs {
@@ -143,7 +144,7 @@ void drawLightIndicator(Gl& gl, const TSceneState& scene, int light, const Rgba&
         gl.vertex3d(x, y + h, z);
         gl.vertex3d(x, y, z - h);
         gl.vertex3d(x, y, z + h);
-        if (scene.spot_cutoff[light] != kNoSpotCutoff) {
+        if (isSpotlight(scene.spot_cutoff[light])) {
             const auto& d = scene.spot_direction[light];
             gl.vertex3d(x, y, z);
             gl.vertex3d(x + scene.zoom_factor * d[0], y + scene.zoom_factor * d[1],

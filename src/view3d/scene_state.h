@@ -6,6 +6,8 @@
 #include <array>
 #include <cstdint>
 
+#include "view3d/scene_controls.h"
+
 namespace tv {
 
 using Rgba = std::array<float, 4>;
@@ -13,7 +15,6 @@ using Matrix4 = std::array<double, 16>;  // OpenGL column-major: [4 * column + r
 
 inline constexpr int kLightCount = 3;
 inline constexpr int kColorCount = 14;
-inline constexpr float kNoSpotCutoff = 180.0f;
 
 // Indices into TSceneState::colors.
 enum ColorIndex : int {
@@ -34,6 +35,28 @@ constexpr int lightSpecularIndex(int light) {
     return 7 + 3 * light;
 }
 
+// The colour table after start-up, and what the resets of the 3D settings restore: a black
+// background, a blue object with a grey ambient and no specular colour, a grey global
+// ambient light, light 1 light grey with a dark ambient and a white specular colour,
+// lights 2 and 3 black.
+inline constexpr std::array<int32_t, kColorCount> kDefaultColors = [] {
+    std::array<int32_t, kColorCount> colors{};
+    colors[kColorBackground] = 0x000000;
+    colors[kColorObject] = 0xFF8000;
+    colors[kColorMaterialAmbient] = 0x505050;
+    colors[kColorMaterialSpecular] = 0x000000;
+    colors[kColorGlobalAmbient] = 0x808080;
+    colors[lightDiffuseIndex(0)] = 0xCCCCCC;
+    colors[lightAmbientIndex(0)] = 0x333333;
+    colors[lightSpecularIndex(0)] = 0xFFFFFF;
+    return colors;
+}();
+
+// Entry `index` of kDefaultColors as the colour value a colour button holds.
+constexpr uint32_t defaultColor(int index) {
+    return static_cast<uint32_t>(kDefaultColors[index]);
+}
+
 inline constexpr Matrix4 kIdentityMatrix = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
 
 // A colour value 0x00BBGGRR as OpenGL takes it: each byte / 255, with the given alpha.
@@ -43,18 +66,20 @@ constexpr Rgba colorToRgba(uint32_t color, float alpha = 1.0f) {
             static_cast<float>((color >> 16) & 0xFFu) / 255.0f, alpha};
 }
 
+// A new scene has the view transform of the controls' default positions; the rest is
+// zero until the light and material resets fill it.
 struct TSceneState {
     // View transform.
-    double zoom_factor = 1.0;
-    double position_x = 0.0;
-    double position_y = 0.0;
-    double position_z = -5.0;
+    double zoom_factor = zoomFactor(kDefaultZoomPosition);
+    double position_x = moveOffset(0, kDefaultMovePositions[0]);
+    double position_y = moveOffset(1, kDefaultMovePositions[1]);
+    double position_z = moveOffset(2, kDefaultMovePositions[2]);
     float rotate_step_x = 0.0f;
     float rotate_step_y = 0.0f;
     float rotate_step_z = 0.0f;
-    float rotate_speed_x = 0.0f;
-    float rotate_speed_y = 0.0f;
-    float rotate_speed_z = 0.0f;
+    float rotate_speed_x = rotateSpeed(0, kDefaultRotatePositions[0]);
+    float rotate_speed_y = rotateSpeed(1, kDefaultRotatePositions[1]);
+    float rotate_speed_z = rotateSpeed(2, kDefaultRotatePositions[2]);
     Matrix4 rotation_matrix = kIdentityMatrix;
 
     // Colour table and the colours derived from it.
@@ -81,10 +106,8 @@ struct TSceneState {
     // Material.
     float material_shininess = 0.0f;
     float opacity = 0.0f;
-};
 
-// Unit spot direction of direction steps (sx, sy, sz): (sx, -sy, sz) / length, the sum of
-// squares taken in integers. Steps that are all zero have no direction and give (0, 0, -1).
-std::array<float, 3> spotDirectionFromSteps(const std::array<int32_t, 3>& steps);
+    friend bool operator==(const TSceneState&, const TSceneState&) = default;
+};
 
 }  // namespace tv

@@ -11,16 +11,19 @@
 
 #include "app/control_bar.h"
 #include "app_fixture.h"
+#include "objfile/document_scene.h"
 #include "objfile/faulty_file_ops.h"
 #include "objfile/object_document.h"
 #include "objfile/object_encoder.h"
 #include "objfile/scratch_folder.h"
+#include "tool/document_loading.h"
 #include "toolwin/anyag.h"
 #include "toolwin/color_button.h"
 #include "toolwin/feny.h"
 #include "toolwin/forg.h"
 #include "toolwin/mozg.h"
 #include "toolwin/zoom.h"
+#include "view3d/scene_controls.h"
 
 namespace tv {
 namespace {
@@ -358,6 +361,85 @@ TEST_F(DocumentTest, ObjectColourIsTheMaterialDiffuseColour) {
     dialogs->color_answers.push_back(0x00FF00);
     form.form_anyag->g_mdiffClick(form.form_anyag->g_mdiff);
     EXPECT_EQ(form.g_obj->color(), 0x00FF00u);
+}
+
+// The start-up values of the windows' controls and of the scene are those of the default
+// document; only the background's alpha stays 0 until the background is first set.
+TEST_F(DocumentTest, FreshEditorHoldsTheDefaultDocumentAndItsScene) {
+    EXPECT_EQ(form.documentFromWindows(), ObjectDocument{});
+    TSceneState expected;
+    applyToSceneState(ObjectDocument{}, expected);
+    expected.background_rgba[3] = 0.0f;
+    EXPECT_EQ(form.scene_state, expected);
+}
+
+// A document the editor could have saved, every scene setting random: light coordinates
+// lie on their track bars' steps, and only positioned lights are spotlights.
+ObjectDocument randomDocument(std::mt19937& random) {
+    const auto within = [&](TrackRange range) {
+        return std::uniform_int_distribution<int32_t>(range.min, range.max)(random);
+    };
+    const auto chance = [&] { return random() % 2 == 0; };
+    ObjectDocument doc;
+    for (int32_t& color : doc.colors) {
+        color = static_cast<int32_t>(random() % 0x1000000);
+    }
+    const std::array<uint8_t, 5> modes = {0, 1, 2, 3, kNoDisplayMode};
+    doc.display_mode = modes[random() % modes.size()];
+    doc.segments = static_cast<uint16_t>(within(kSegmentsRange));
+    doc.zoom_position = within(kZoomRange);
+    for (int axis = 0; axis < 3; ++axis) {
+        doc.move_positions[axis] = within(axis == 2 ? kMoveZRange : kMoveXYRange);
+        doc.rotate_positions[axis] = within(kRotateRange);
+    }
+    std::uniform_real_distribution<double> element(-1.0, 1.0);
+    for (double& e : doc.rotation_matrix) {
+        e = element(random);
+    }
+    doc.transparency_position = within(kTransparencyRange);
+    doc.shininess_position = within(kShininessRange);
+    for (ObjectLight& light : doc.lights) {
+        light.on = chance();
+        for (int axis = 0; axis < 3; ++axis) {
+            light.position[axis] = lightCoordinate(axis, within(kLightPositionRange));
+            light.spot_steps[axis] = within(kSpotStepRange);
+        }
+        light.position[3] = chance() ? 1.0f : 0.0f;
+        light.spotlight = light.position[3] != 0.0f && chance();
+        light.spot_angle = within(kSpotAngleRange);
+        light.indicated = chance();
+        light.rotated = chance();
+    }
+    return doc;
+}
+
+// The editor's Open sets the scene through the windows' controls; the tool derives it
+// from the document it loads. Both must give the same scene for the same file, whichever
+// light the light window shows.
+TEST_F(DocumentTest, OpenGivesTheSceneTheToolDerivesFromTheSameFile) {
+    const std::string path = folder.file("random.tvl");
+    const auto expectToolScene = [&](const std::string& what) {
+        const std::unique_ptr<tool::LoadedDocument> loaded = tool::loadDocument(path);
+        ASSERT_NE(loaded, nullptr) << what;
+        TSceneState derived;
+        applyToSceneState(loaded->document, derived);
+        EXPECT_EQ(form.scene_state, derived) << what;
+    };
+    const std::array<QRadioButton*, 3> lights = {form.form_feny->rb_1, form.form_feny->rb_2,
+                                                 form.form_feny->rb_3};
+    std::mt19937 random(11);
+    for (int round = 0; round < 40; ++round) {
+        writeBytes(path, encodeObjectFile(randomDocument(random)).image);
+        lights[round % 3]->setChecked(true);
+        form.SetModified(false);
+        open(path);
+        expectToolScene("round " + std::to_string(round));
+    }
+    for (const uint8_t kind : {1, 2}) {
+        writeBytes(path, legacyImage(kind, {{3100, 3200}, {150, 300}}));
+        open(path);
+        expectToolScene("legacy kind " + std::to_string(kind));
+    }
 }
 
 }  // namespace

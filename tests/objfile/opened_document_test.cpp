@@ -146,47 +146,6 @@ TEST(OpenedDocument, LegacySegmentsAreLimited) {
     EXPECT_EQ(documentAsOpened(many, true).segments, 999);
 }
 
-TEST(DerivedValues, FollowTheTrackPositions) {
-    ObjectDocument doc;
-    doc.zoom_position = 10;
-    doc.move_positions = {-40, 40, -200};
-    doc.rotate_positions = {-10, 10, 3};
-    doc.transparency_position = 100;
-    doc.shininess_position = 5;
-    DerivedValues d = deriveValues(doc);
-    EXPECT_DOUBLE_EQ(d.zoom_factor, 0.1);
-    EXPECT_EQ(d.position, (std::array<double, 3>{-4.0, -4.0, -20.0}));
-    EXPECT_EQ(d.rotate_speed, (std::array<float, 3>{-2.5f, -2.5f, -0.75f}));
-    EXPECT_EQ(d.opacity, 0.0f);
-    EXPECT_EQ(d.material_shininess, 100.0f);
-
-    doc.zoom_position = 300;
-    doc.transparency_position = 0;
-    doc.shininess_position = 100;
-    d = deriveValues(doc);
-    EXPECT_DOUBLE_EQ(d.zoom_factor, 3.0);
-    EXPECT_EQ(d.opacity, 1.0f);
-    EXPECT_EQ(d.material_shininess, 5.0f);
-}
-
-TEST(DerivedValues, SpotCutoffAndDirectionPerLight) {
-    ObjectDocument doc;
-    doc.lights[0].spotlight = true;
-    doc.lights[0].spot_angle = 30;
-    doc.lights[0].spot_steps = {3, 4, 0};
-    doc.lights[1].spotlight = false;
-    doc.lights[1].spot_angle = 60;
-    doc.lights[2].spot_steps = {0, 0, 0};
-    const DerivedValues d = deriveValues(doc);
-    EXPECT_EQ(d.spot_cutoff[0], 30.0f);
-    EXPECT_EQ(d.spot_cutoff[1], 180.0f);
-    EXPECT_FLOAT_EQ(d.spot_direction[0][0], 0.6f);
-    EXPECT_FLOAT_EQ(d.spot_direction[0][1], -0.8f);
-    EXPECT_FLOAT_EQ(d.spot_direction[0][2], 0.0f);
-    EXPECT_EQ(d.spot_direction[1], (std::array<float, 3>{0.0f, 0.0f, -1.0f}));
-    EXPECT_EQ(d.spot_direction[2], (std::array<float, 3>{0.0f, 0.0f, -1.0f}));
-}
-
 TEST(DocumentScene, AppliesStoredAndDerivedValues) {
     ObjectDocument doc;
     doc.colors[kColorBackground] = 0x0000FF;

@@ -1,8 +1,20 @@
-#include "view3d/scene_state.h"
+#include "view3d/scene_controls.h"
 
 #include <cmath>
 
 namespace tv {
+
+int32_t lightTrackPosition(int axis, float coordinate) {
+    const float value = axis == 1 ? -coordinate : coordinate;
+    const double position = std::nearbyint(static_cast<double>(value) * 10.0);
+    if (!(position >= kLightPositionRange.min)) {
+        return kLightPositionRange.min;
+    }
+    if (position > kLightPositionRange.max) {
+        return kLightPositionRange.max;
+    }
+    return static_cast<int32_t>(position);
+}
 
 std::array<float, 3> spotDirectionFromSteps(const std::array<int32_t, 3>& steps) {
     const int64_t sum =
