@@ -1,11 +1,11 @@
 #include <memory>
 
+#include "objfile/streaming_file_writer.h"
 #include "profile/profile_model.h"
 #include "tool/commands.h"
 #include "tool/document_loading.h"
 #include "tool/mesh_sink.h"
 #include "tool/mesh_writers.h"
-#include "tool/streaming_file_writer.h"
 #include "tool/tool_messages.h"
 #include "view3d/surface_builder.h"
 #include "view3d/surface_frame.h"

@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
+#include "objfile/streaming_file_writer.h"
 #include "tool/mesh_sink.h"
-#include "tool/streaming_file_writer.h"
 
 namespace tv::tool {
 
