@@ -21,10 +21,21 @@ uint8_t* putU32(uint8_t* at, uint32_t v) {
     return at;
 }
 
-uint8_t* putVector(uint8_t* at, const Vec3& v) {
-    at = putU32(at, std::bit_cast<uint32_t>(static_cast<float>(v.x)));
-    at = putU32(at, std::bit_cast<uint32_t>(static_cast<float>(v.y)));
-    return putU32(at, std::bit_cast<uint32_t>(static_cast<float>(v.z)));
+// The file is little-endian: on a little-endian machine the floats are copied as they are.
+void putFloats(uint8_t* at, const float* values, size_t count) {
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(at, values, count * sizeof(float));
+    } else {
+        for (size_t i = 0; i < count; ++i) {
+            at = putU32(at, std::bit_cast<uint32_t>(values[i]));
+        }
+    }
+}
+
+void putVector(float*& at, const Vec3& v) {
+    *at++ = static_cast<float>(v.x);
+    *at++ = static_cast<float>(v.y);
+    *at++ = static_cast<float>(v.z);
 }
 
 }  // namespace
@@ -39,11 +50,14 @@ void StlWriter::triangle(const MeshCorner& a, const MeshCorner& b, const MeshCor
     Vec3 n = cross(b.position - a.position, c.position - a.position);
     const double size = length(n);
     n = {n.x / size + 0.0, n.y / size + 0.0, n.z / size + 0.0};
-    uint8_t record[kTriangleSize] = {};
-    uint8_t* at = putVector(record, n);
-    at = putVector(at, a.position);
-    at = putVector(at, b.position);
+    float values[12];
+    float* at = values;
+    putVector(at, n);
+    putVector(at, a.position);
+    putVector(at, b.position);
     putVector(at, c.position);
+    uint8_t record[kTriangleSize] = {};  // ends with the zero attribute word
+    putFloats(record, values, 12);
     out_.append(record);
     ++count_;
 }
