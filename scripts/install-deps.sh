@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev libqt6opengl6-dev
   libgl-dev libglu1-mesa-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  nlohmann-json3-dev desktop-file-utils appstream
+  nlohmann-json3-dev lib3mf-dev desktop-file-utils appstream admesh
   xvfb xauth
   clang-14 libclang-rt-14-dev
 )

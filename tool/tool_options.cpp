@@ -33,16 +33,14 @@ std::optional<int> parseInt(std::string_view text, int min, int max) {
     return value;
 }
 
-bool endsWithNoCase(std::string_view text, std::string_view suffix) {
-    if (text.size() < suffix.size()) {
-        return false;
+std::optional<double> parsePositive(std::string_view text, double max) {
+    double value = 0.0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    if (text.empty() || ec != std::errc() || ptr != end || !(value > 0.0 && value <= max)) {
+        return std::nullopt;
     }
-    return std::equal(suffix.begin(), suffix.end(), text.end() - suffix.size(), [](char a, char b) {
-        const auto lower = [](char c) {
-            return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-        };
-        return lower(a) == lower(b);
-    });
+    return value;
 }
 
 ParsedCommandLine usageError(std::string error) {
@@ -56,6 +54,10 @@ std::string applyOption(ToolOptions& options, std::string_view name, std::string
     if (is_export && name == "--segments") {
         options.segments = parseInt(value, kSegmentsRange.min, kSegmentsRange.max);
         return options.segments ? "" : "--segments takes a whole number from 3 to 999";
+    }
+    if (is_export && name == "--scale") {
+        options.scale = parsePositive(value, kMaxScale);
+        return options.scale ? "" : "--scale takes a number of millimetres above 0, up to 1000000";
     }
     if (is_render && name == "--size") {
         const size_t x = value.find_first_of("xX");
@@ -136,13 +138,11 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
         options.output = files[1];
     }
     if (options.command == Command::Export) {
-        if (endsWithNoCase(options.output, ".stl")) {
-            options.mesh_format = MeshFormat::Stl;
-        } else if (endsWithNoCase(options.output, ".obj")) {
-            options.mesh_format = MeshFormat::Obj;
-        } else {
-            return usageError("the export file must end in .stl or .obj");
+        const std::optional<MeshFormat> format = meshFormatOfName(options.output);
+        if (!format) {
+            return usageError("the export file must end in .stl, .3mf or .obj");
         }
+        options.mesh_format = *format;
     }
     return {std::move(options), ""};
 }
@@ -154,10 +154,13 @@ const char* usageText() {
            "      Check FILE as the editor's Open does and print the document as JSON.\n"
            "  convert IN OUT\n"
            "      Write IN (current or DOS format) as a current-format object file OUT.\n"
-           "  export IN OUT [--segments N]\n"
-           "      Write the solid as binary STL (OUT ending .stl) or as Wavefront OBJ with\n"
-           "      vertex normals (OUT ending .obj), turned in N steps (3..999; default: the\n"
-           "      document's).\n"
+           "  export IN OUT [--segments N] [--scale MM_PER_UNIT]\n"
+           "      Write the solid as binary STL (OUT ending .stl), 3MF (.3mf) or Wavefront\n"
+           "      OBJ (.obj), turned in N steps (3..999; default: the document's). Each\n"
+           "      closed loop of the profile becomes a closed shell facing outward. STL and\n"
+           "      3MF are in millimetres, 50 per profile unit by default, standing on z = 0\n"
+           "      with the view's up direction as +Z; OBJ keeps the view's coordinates, in\n"
+           "      profile units by default.\n"
            "  render IN OUT.png [--size WxH] [--mode 0..3] [--frames N]\n"
            "      Draw the document as the editor's 3D view does and write the last frame as\n"
            "      PNG (default size 640x480; mode 0 wire frame, 1 solid, 2 flat, 3 smooth;\n"

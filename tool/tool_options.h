@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "mesh/solid_export.h"
+
 namespace tv::tool {
 
 // The process exit statuses.
@@ -17,22 +19,21 @@ enum ExitStatus : int {
 
 enum class Command { Help, Info, Convert, Export, Render };
 
-// The export format, chosen by the output's extension (".stl" or ".obj", in any case).
-enum class MeshFormat { Stl, Obj };
-
 // Limits of the options; the segment count has the range of the editor's spin edit.
 inline constexpr int kMinImageSide = 3;  // the view keeps a two-pixel margin
 inline constexpr int kMaxImageSide = 16384;
 inline constexpr int kMaxFrames = 100000;
 inline constexpr int kDefaultImageWidth = 640;
 inline constexpr int kDefaultImageHeight = 480;
+inline constexpr double kMaxScale = 1e6;
 
 struct ToolOptions {
     Command command = Command::Help;
     std::string input;
     std::string output;
-    MeshFormat mesh_format = MeshFormat::Stl;  // export
+    MeshFormat mesh_format = MeshFormat::Stl;  // export: by the output's extension
     std::optional<int> segments;               // export: the document's when absent
+    std::optional<double> scale;               // export: the format's when absent
     int width = kDefaultImageWidth;            // render
     int height = kDefaultImageHeight;
     std::optional<int> display_mode;  // render: the document's when absent

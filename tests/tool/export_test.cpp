@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <cstring>
-#include <fstream>
-#include <sstream>
+#include <algorithm>
+#include <string>
 #include <vector>
 
-#include "tool/mesh_sink.h"
+#include "mesh/mesh_file_checks.h"
+#include "mesh/mesh_test_profiles.h"
+#include "mesh/threemf_reading.h"
 #include "tool_files.h"
 #include "tool_runner.h"
 
@@ -14,167 +14,94 @@ namespace tv {
 namespace {
 
 using test::ScratchFolder;
-using tool::Vec3;
 
-// About the Y axis: a segment that starts on the axis (one triangle of each of its
-// quadrilaterals has no area), a regular one, one of zero length (no strip) and, in a
-// second stroke, one with a flipped normal.
-ObjectDocument exportedDocument() {
+// A drum closed on the axis (about Y), 7 steps by default.
+ObjectDocument drumDocument() {
     ObjectDocument doc;
     doc.segments = 7;
-    test::setProfile(doc, {{0.0, -0.5, 0},
-                           {1.0, 0.0, 1},
-                           {0.5, 0.5, 1},
-                           {0.5, 0.5, 1},
-                           {1.5, -0.5, 0},
-                           {1.5, 0.5, -1}});
+    test::setProfile(
+        doc, {{0.0, -0.5, 0}, {1.0, -0.5, 1}, {1.0, 0.5, 1}, {0.0, 0.5, 1}, {0.0, -0.5, 1}});
     return doc;
 }
 
-// Three strips of 2 x segments triangles, less one per quadrilateral of the first.
-int expectedTriangles(int segments) {
-    return 3 * 2 * segments - segments;
+// Bottom and top: one triangle per step; the wall two; the segment on the axis none.
+constexpr size_t drumTriangles(int steps) {
+    return 4u * steps;
 }
 
-double length(const Vec3& v) {
-    return std::sqrt(tool::dot(v, v));
-}
-
-struct StlTriangle {
-    Vec3 normal;
-    Vec3 corners[3];
-};
-
-Vec3 readVec3(const std::vector<uint8_t>& bytes, size_t at) {
-    float v[3];
-    std::memcpy(v, bytes.data() + at, sizeof v);
-    return {v[0], v[1], v[2]};
-}
-
-std::vector<StlTriangle> readStl(const std::vector<uint8_t>& bytes, uint32_t& stored_count) {
-    std::vector<StlTriangle> triangles;
-    if (bytes.size() < 84) {
-        ADD_FAILURE() << "no STL header";
-        return triangles;
-    }
-    std::memcpy(&stored_count, bytes.data() + 80, 4);
-    for (size_t at = 84; at + 50 <= bytes.size(); at += 50) {
-        triangles.push_back(
-            {readVec3(bytes, at),
-             {readVec3(bytes, at + 12), readVec3(bytes, at + 24), readVec3(bytes, at + 36)}});
-    }
-    EXPECT_EQ((bytes.size() - 84) % 50, 0u);
-    return triangles;
-}
-
-TEST(ToolExport, BinaryStlHasTwoTrianglesPerQuadrilateralLessDegenerateOnes) {
+TEST(ToolExport, WritesTheFormatItsExtensionNamesAtTheScaleGiven) {
     ScratchFolder folder;
-    const std::string in = test::writeDocument(folder.file("in.tvl"), exportedDocument());
-    const std::string out = folder.file("solid.STL");
+    const std::string in = test::writeDocument(folder.file("in.tvl"), drumDocument());
 
-    const test::ToolRun run = test::runTool({"export", in, out});
-
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out + run.err, "");
-    const std::vector<uint8_t> bytes = test::readBytes(out);
-    EXPECT_NE(std::string(bytes.begin(), bytes.begin() + 5), "solid");  // not a text STL
-    uint32_t stored_count = 0;
-    const std::vector<StlTriangle> triangles = readStl(bytes, stored_count);
-    EXPECT_EQ(stored_count, static_cast<uint32_t>(expectedTriangles(7)));
-    ASSERT_EQ(triangles.size(), stored_count);
-    for (const StlTriangle& t : triangles) {
-        const Vec3 area = tool::cross(t.corners[1] - t.corners[0], t.corners[2] - t.corners[0]);
-        ASSERT_GT(length(area), 0.0);
-        EXPECT_NEAR(length(t.normal), 1.0, 1e-6);
-        // Counter-clockwise seen from the side the normal points to.
-        EXPECT_GT(tool::dot(area, t.normal), 0.0);
-    }
-}
-
-struct ObjFile {
-    std::vector<Vec3> vertices;
-    std::vector<Vec3> normals;
-    std::vector<std::array<int, 6>> faces;  // v//vn of three corners
-};
-
-ObjFile readObj(const std::string& path) {
-    ObjFile obj;
-    std::ifstream in(path);
-    for (std::string line; std::getline(in, line);) {
-        std::istringstream words(line);
-        std::string tag;
-        words >> tag;
-        if (tag == "v" || tag == "vn") {
-            Vec3 v;
-            words >> v.x >> v.y >> v.z;
-            (tag == "v" ? obj.vertices : obj.normals).push_back(v);
-        } else if (tag == "f") {
-            std::array<int, 6> f{};
-            char slash = 0;
-            for (int c = 0; c < 3; ++c) {
-                words >> f[2 * c] >> slash >> slash >> f[2 * c + 1];
+    for (const char* scale : {"", "10"}) {
+        const std::string out = folder.file("solid.STL");
+        std::vector<std::string> args = {"export", in, out};
+        if (*scale != 0) {
+            args.insert(args.end(), {"--scale", scale});
+        }
+        const test::ToolRun run = test::runTool(args);
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(run.out + run.err, "");
+        const test::StlFile stl = test::readStl(test::readBytes(out));
+        ASSERT_TRUE(stl.well_formed);
+        ASSERT_EQ(stl.triangles.size(), drumTriangles(7));  // the document's steps
+        const test::SolidCheck check = test::checkSolid(stl.triangles);
+        EXPECT_EQ(check.open_edges + check.backwards_edges, 0u);
+        // In millimetres, standing on z = 0 with the axis upright: the drum is one unit
+        // high and one in radius.
+        const double mm = *scale != 0 ? 10.0 : 50.0;
+        float top = 0;
+        float widest = 0;
+        for (const auto& t : stl.triangles) {
+            for (const auto& p : t) {
+                top = std::max(top, p[2]);
+                widest = std::max(widest, p[0]);
             }
-            obj.faces.push_back(f);
         }
+        EXPECT_EQ(check.lowest_z, 0.0f);
+        EXPECT_FLOAT_EQ(top, mm);
+        EXPECT_FLOAT_EQ(widest, mm);
     }
-    return obj;
+
+    const std::string three_mf = folder.file("solid.3mf");
+    ASSERT_EQ(test::runTool({"export", in, three_mf, "--segments", "12"}).status, 0);
+    const test::ThreeMfModel model = test::readThreeMf(three_mf);
+    ASSERT_EQ(model.objects.size(), 1u);
+    EXPECT_EQ(model.objects[0].size(), drumTriangles(12));
+    EXPECT_TRUE(model.manifold_and_oriented[0]);
+
+    const std::string obj_path = folder.file("solid.Obj");
+    ASSERT_EQ(test::runTool({"export", in, obj_path, "--segments=12"}).status, 0);
+    const test::ObjFile obj = test::readObj(obj_path);
+    ASSERT_EQ(obj.shells.size(), 1u);
+    EXPECT_EQ(obj.shells[0].faces.size(), drumTriangles(12));
+    EXPECT_EQ(obj.vertices.size(), 2u * 12 + 2);  // two rings, two points on the axis
+    EXPECT_EQ(test::connectedPieces(obj.shells[0].faces), 1u);
 }
 
-TEST(ToolExport, ObjHasEveryStripVertexWithItsLitNormal) {
-    ScratchFolder folder;
-    const std::string in = test::writeDocument(folder.file("in.tvl"), exportedDocument());
-    const std::string out = folder.file("solid.obj");
-
-    const test::ToolRun run = test::runTool({"export", in, out, "--segments", "12"});
-
-    ASSERT_EQ(run.status, 0) << run.err;
-    const ObjFile obj = readObj(out);
-    EXPECT_EQ(obj.faces.size(), static_cast<size_t>(expectedTriangles(12)));
-    // Each of the three strips: both ends of its segment on meridians 0..12.
-    ASSERT_EQ(obj.vertices.size(), 3u * 2 * 13);
-    ASSERT_EQ(obj.normals.size(), obj.vertices.size());
-    for (const Vec3& n : obj.normals) {
-        EXPECT_NEAR(length(n), 1.0, 1e-12);
-    }
-    // The regular segment (1, 0) -> (0.5, 0.5): its normal turns the direction a quarter
-    // turn anticlockwise, so at meridian 0 it is (-0.5, -0.5) / |.|.
-    const Vec3& n = obj.normals[2 * 13 + 1];
-    EXPECT_NEAR(n.x, -std::sqrt(0.5), 1e-12);
-    EXPECT_NEAR(n.y, -std::sqrt(0.5), 1e-12);
-    EXPECT_NEAR(n.z, 0.0, 1e-12);
-    for (const auto& f : obj.faces) {
-        Vec3 corners[3];
-        Vec3 normal_sum;
-        for (int c = 0; c < 3; ++c) {
-            ASSERT_GE(f[2 * c], 1);
-            ASSERT_LE(f[2 * c], static_cast<int>(obj.vertices.size()));
-            EXPECT_EQ(f[2 * c], f[2 * c + 1]);  // every vertex has its own normal
-            corners[c] = obj.vertices[f[2 * c] - 1];
-            normal_sum = normal_sum + obj.normals[f[2 * c + 1] - 1];
-        }
-        const Vec3 area = tool::cross(corners[1] - corners[0], corners[2] - corners[0]);
-        EXPECT_GT(length(area), 0.0);
-        EXPECT_GT(tool::dot(area, normal_sum), 0.0);  // wound to face the lit side
-    }
-}
-
-TEST(ToolExport, CoordinatesKeepEveryDigitAndTheProfileUnits) {
+TEST(ToolExport, ObjKeepsTheViewsCoordinatesWithEveryDigit) {
     ScratchFolder folder;
     ObjectDocument doc;
     doc.zoom_position = 250;  // the view's zoom does not scale the solid
     doc.axis_x = true;
     test::setProfile(doc, {{-0.3, 1.0 / 3, 0}, {0.7, 1.0 / 7, 1}});
     const std::string in = test::writeDocument(folder.file("in.tvl"), doc);
-    const std::string out = folder.file("solid.obj");
-    ASSERT_EQ(test::runTool({"export", in, out, "--segments=3"}).status, 0);
-    const ObjFile obj = readObj(out);
-    ASSERT_EQ(obj.vertices.size(), 8u);
-    // Meridian 0 about the X axis: the profile point itself.
-    EXPECT_EQ(obj.vertices[0].x, -0.3);
-    EXPECT_EQ(obj.vertices[0].y, 1.0 / 3);
-    EXPECT_EQ(obj.vertices[0].z, 0.0);
-    EXPECT_EQ(obj.vertices[1].y, 1.0 / 7);
-    EXPECT_EQ(obj.faces.size(), 6u);
+    for (const double scale : {1.0, 4.0}) {
+        const std::string out = folder.file("solid.obj");
+        std::vector<std::string> args = {"export", in, out, "--segments=3"};
+        if (scale != 1.0) {
+            args.push_back("--scale=4");
+        }
+        ASSERT_EQ(test::runTool(args).status, 0);
+        const test::ObjFile obj = test::readObj(out);
+        ASSERT_EQ(obj.vertices.size(), 6u);
+        // Meridian 0 about the X axis: the profile point itself.
+        EXPECT_EQ(obj.vertices[0].x, -0.3 * scale);
+        EXPECT_EQ(obj.vertices[0].y, 1.0 / 3 * scale);
+        EXPECT_EQ(obj.vertices[0].z, 0.0);
+        EXPECT_EQ(obj.vertices[3].y, 1.0 / 7 * scale);
+        EXPECT_EQ(obj.shells.at(0).faces.size(), 6u);
+    }
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "tool/streaming_file_writer.h"
+#include "objfile/streaming_file_writer.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,6 @@ namespace {
 
 using test::FaultyFileOps;
 using test::ScratchFolder;
-using tool::StreamingFileWriter;
 
 std::vector<uint8_t> pattern(size_t size) {
     std::vector<uint8_t> bytes(size);

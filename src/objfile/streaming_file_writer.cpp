@@ -1,9 +1,9 @@
-#include "tool/streaming_file_writer.h"
+#include "objfile/streaming_file_writer.h"
 
 #include <algorithm>
 #include <cstring>
 
-namespace tv::tool {
+namespace tv {
 
 namespace {
 
@@ -87,4 +87,4 @@ void StreamingFileWriter::abort() {
     used_ = 0;
 }
 
-}  // namespace tv::tool
+}  // namespace tv

@@ -14,7 +14,7 @@
 #include "objfile/file_ops.h"
 #include "objfile/safe_file_writer.h"
 
-namespace tv::tool {
+namespace tv {
 
 class StreamingFileWriter {
   public:
@@ -58,4 +58,4 @@ class StreamingFileWriter {
     std::array<uint8_t, kBufferSize> buffer_{};
 };
 
-}  // namespace tv::tool
+}  // namespace tv
