@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "app/component_slots.h"
-#include "app/dialogs.h"
 #include "lang/format_text.h"
 #include "lang/language_discovery.h"
 #include "lang/text_table.h"
@@ -19,6 +18,7 @@
 #include "profile/profile_model.h"
 #include "profile/profile_surface.h"
 #include "toolwin/tool_host.h"
+#include "util/dialogs.h"
 #include "view3d/frame_counters.h"
 #include "view3d/scene_state.h"
 

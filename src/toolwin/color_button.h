@@ -5,7 +5,7 @@
 #include <QToolButton>
 #include <cstdint>
 
-#include "app/dialogs.h"
+#include "util/dialogs.h"
 
 namespace tv {
 

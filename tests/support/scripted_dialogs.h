@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/dialogs.h"
+#include "util/dialogs.h"
 
 namespace tv::test {
 
