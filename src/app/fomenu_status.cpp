@@ -6,8 +6,8 @@
 #include <algorithm>
 
 #include "app/fomenu.h"
-#include "app/frame_rate.h"
 #include "toolwin/color_button.h"
+#include "view3d/frame_rate.h"
 
 namespace tv {
 

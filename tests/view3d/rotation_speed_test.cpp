@@ -6,9 +6,9 @@
 #include <cmath>
 #include <vector>
 
-#include "app/frame_rate.h"
 #include "matrix_gl.h"
 #include "scene_defaults.h"
+#include "view3d/frame_rate.h"
 #include "view3d/render_pass.h"
 
 namespace tv {
