@@ -69,9 +69,9 @@ ObjectDocument Tform_fomenu::documentFromWindows() const {
     }
     doc.show_axes = g_tengely->isChecked();
     doc.show_normals = g_norm->isChecked();
-    doc.profile.count = profile.point_count;
-    std::copy_n(profile.point_links.begin(), profile.point_count, doc.profile.links.begin());
-    std::copy_n(profile.points.begin(), profile.point_count, doc.profile.points.begin());
+    doc.profile.count = static_cast<uint16_t>(profile.pointCount());
+    std::copy_n(profile.point_links.begin(), profile.pointCount(), doc.profile.links.begin());
+    std::copy_n(profile.points.begin(), profile.pointCount(), doc.profile.points.begin());
     return doc;
 }
 
@@ -81,7 +81,7 @@ bool Tform_fomenu::g_mentClick(QToolButton* sender) {
     const EncodeResult encoded = encodeObjectFile(documentFromWindows());
     if (encoded.status == EncodeStatus::TooManyPoints) {
         dialogs().message(uiFormat(kTextTooManyPoints,
-                                   {FormatArg(profile.point_count), FormatArg(kMaxSavablePoints)}),
+                                   {FormatArg(profile.pointCount()), FormatArg(kMaxSavablePoints)}),
                           uiText(kTextError), MsgIcon::Error, MsgButtons::Ok);
         return false;
     }
@@ -289,9 +289,6 @@ void Tform_fomenu::applyCommonSteps(const QString& path) {
     form_anyag->UpdateEnabledState();
     form_feny->rb_1Click();
 
-    const int last = profile.point_count - 1;
-    profile.next_starts_stroke = profile.empty() || profile.point_links[last] == kLinkStart ||
-                                 (separateMode() && profile.point_count > 1);
     file_name = path;
     untitled = false;
     updateCaption();

@@ -154,12 +154,12 @@ TEST_F(DocumentTest, SaveQuestionNeverLosesChanges) {
     dialogs->message_answers.push_back(MsgResult::Yes);
     dialogs->file_answers.push_back(std::nullopt);
     form.g_ujClick();
-    EXPECT_EQ(form.profile.point_count, 3);
+    EXPECT_EQ(form.profile.pointCount(), 3);
     EXPECT_TRUE(form.IsModified());
     // Cancel: nothing changes.
     dialogs->message_answers.push_back(MsgResult::Cancel);
     form.g_ujClick();
-    EXPECT_EQ(form.profile.point_count, 3);
+    EXPECT_EQ(form.profile.pointCount(), 3);
     // The window does not close either.
     bool can_close = true;
     dialogs->message_answers.push_back(MsgResult::Cancel);
@@ -168,7 +168,7 @@ TEST_F(DocumentTest, SaveQuestionNeverLosesChanges) {
     // No: the profile is cleared, the scene stays.
     dialogs->message_answers.push_back(MsgResult::No);
     form.g_ujClick();
-    EXPECT_EQ(form.profile.point_count, 0);
+    EXPECT_EQ(form.profile.pointCount(), 0);
     EXPECT_FALSE(form.IsModified());
     EXPECT_EQ(dialogs->messages.back().text,
               QStringLiteral("Object has been modified. Do you want to save changes?"));
@@ -180,7 +180,7 @@ TEST_F(DocumentTest, YesSavesAndThenGoesOn) {
     dialogs->message_answers.push_back(MsgResult::Yes);
     dialogs->file_answers.push_back(QString::fromStdString(folder.file("before-new")));
     form.g_ujClick();
-    EXPECT_EQ(form.profile.point_count, 0);
+    EXPECT_EQ(form.profile.pointCount(), 0);
     EXPECT_TRUE(form.untitled);
     EXPECT_EQ(form.windowTitle(), QStringLiteral("OpenGL Torvelle [Untitled]"));
     EXPECT_EQ(fileBytes(folder.file("before-new.tvl")).size(), 357u + 17u * 3u);
@@ -197,7 +197,7 @@ TEST_F(DocumentTest, RefusedFilesLeaveTheDocumentAlone) {
         open(path);
         EXPECT_EQ(lastMessage(), message.arg(QString::fromStdString(path)));
         EXPECT_EQ(dialogs->messages.back().caption, QStringLiteral("Error"));
-        EXPECT_EQ(form.profile.point_count, 3);
+        EXPECT_EQ(form.profile.pointCount(), 3);
         EXPECT_TRUE(form.untitled);
         EXPECT_FALSE(form.IsModified());
     };
@@ -249,7 +249,7 @@ TEST_F(DocumentTest, LegacyFilesAskAboutFlatImagesAndWarnAboutTheOldFormat) {
     writeBytes(folder.file("flat.tvl"), legacyImage(3, {{3100, 3200}, {150, 300}}));
     dialogs->message_answers.push_back(MsgResult::No);
     open(folder.file("flat.tvl"));
-    EXPECT_EQ(form.profile.point_count, 0);
+    EXPECT_EQ(form.profile.pointCount(), 0);
     EXPECT_TRUE(form.untitled);
 
     dialogs->message_answers.push_back(MsgResult::Yes);
@@ -257,7 +257,7 @@ TEST_F(DocumentTest, LegacyFilesAskAboutFlatImagesAndWarnAboutTheOldFormat) {
     ASSERT_GE(dialogs->messages.size(), 2u);
     EXPECT_TRUE(dialogs->messages.back().text.contains(QStringLiteral("Torvelle.\rIf you")));
     EXPECT_EQ(dialogs->messages.back().caption, QStringLiteral("Warning"));
-    ASSERT_EQ(form.profile.point_count, 2);
+    ASSERT_EQ(form.profile.pointCount(), 2);
     EXPECT_DOUBLE_EQ(form.profile.points[0].x, (100 - 33) / 240.0);
     EXPECT_DOUBLE_EQ(form.profile.points[0].y, (479 - 200) / 240.0 - 1);
     EXPECT_EQ(form.form_zoom->tb_zoom->value(), 200);

@@ -73,7 +73,7 @@ class LongSessionTest : public test::AppFixture {
 TEST_F(LongSessionTest, EverythingAUserCanDoInOneSession) {
     // Profiles at the point limit, in both modes and on both axes.
     drawPoints(kMaxPoints + 50, 1);
-    EXPECT_EQ(form.profile.point_count, kMaxPoints);
+    EXPECT_EQ(form.profile.pointCount(), kMaxPoints);
     frame();
     for (int i = 0; i < 300; ++i) {
         form.g_torol->click();
@@ -81,7 +81,7 @@ TEST_F(LongSessionTest, EverythingAUserCanDoInOneSession) {
     form.g_kulon->click();
     form.g_x->click();
     drawPoints(400, 2);
-    EXPECT_EQ(form.profile.point_count, kMaxPoints);
+    EXPECT_EQ(form.profile.pointCount(), kMaxPoints);
     form.g_ford->click();
     form.g_folytonos->click();
     form.g_y->click();

@@ -21,9 +21,9 @@ class MainWindowTest : public test::AppFixture {
     int height() { return form.gc2d->height(); }
     std::vector<int> links() {
         return std::vector<int>(form.profile.point_links.begin(),
-                                form.profile.point_links.begin() + form.profile.point_count);
+                                form.profile.point_links.begin() + form.profile.pointCount());
     }
-    PixelPos last() { return form.profile.point_pixels[form.profile.point_count - 1]; }
+    PixelPos last() { return form.profile.point_pixels[form.profile.pointCount() - 1]; }
 };
 
 TEST_F(MainWindowTest, StartsUntitledAndNotModifiedWithTheLayoutDefaults) {
@@ -38,7 +38,7 @@ TEST_F(MainWindowTest, StartsUntitledAndNotModifiedWithTheLayoutDefaults) {
     EXPECT_FALSE(form.g_ritkabb->isEnabled());
     EXPECT_EQ(form.szog->value(), 7);
     EXPECT_EQ(form.segments(), 7);
-    EXPECT_EQ(form.profile.grid_step, 10);
+    EXPECT_EQ(form.profile.gridStep(), 10);
 }
 
 TEST_F(MainWindowTest, ModifiedStateIsTheTextOfTheThirdPanel) {
@@ -64,8 +64,8 @@ TEST_F(MainWindowTest, CaptionFollowsTheNameRule) {
 
 TEST_F(MainWindowTest, ClickPlacesAPointClampedToTheAreaAndMarksModified) {
     click(QPoint(1, 1));  // QTest reads (0, 0) as the centre of the widget
-    ASSERT_EQ(form.profile.point_count, 1);
-    const int s = form.profile.canvas_size;
+    ASSERT_EQ(form.profile.pointCount(), 1);
+    const int s = form.profile.canvasSize();
     EXPECT_EQ(last(), (PixelPos{3, height() - 1 - (s - 4)}));
     EXPECT_TRUE(form.IsModified());
     EXPECT_EQ(form.profile_buffer.pixel(3, height() - 1 - (s - 4)) | 0xFF000000u, qRgb(255, 0, 0));
@@ -73,12 +73,12 @@ TEST_F(MainWindowTest, ClickPlacesAPointClampedToTheAreaAndMarksModified) {
 
 TEST_F(MainWindowTest, DragMovesTheNewPointAndReleaseFixesIt) {
     QTest::mousePress(surface(), Qt::LeftButton, {}, QPoint(50, 100));
-    EXPECT_TRUE(form.profile.dragging);
+    EXPECT_TRUE(form.profile.isDragging());
     QTest::mouseMove(surface(), QPoint(80, 120));
     EXPECT_EQ(last(), (PixelPos{80, 120}));
     EXPECT_EQ(form.profile_buffer.pixel(80, 120) | 0xFF000000u, qRgb(0, 255, 0));
     QTest::mouseRelease(surface(), Qt::LeftButton, {}, QPoint(90, 130));
-    EXPECT_FALSE(form.profile.dragging);
+    EXPECT_FALSE(form.profile.isDragging());
     EXPECT_EQ(last(), (PixelPos{90, 130}));
     // Moves without a held press change nothing.
     QTest::mouseMove(surface(), QPoint(150, 150));
@@ -89,12 +89,12 @@ TEST_F(MainWindowTest, PointReleasedOnThePreviousPixelIsDropped) {
     click(QPoint(50, 100));
     click(QPoint(100, 100));
     click(QPoint(100, 100));
-    EXPECT_EQ(form.profile.point_count, 2);
+    EXPECT_EQ(form.profile.pointCount(), 2);
     // A new stroke's first point released on the end of the last stroke is dropped
     // too, and the next point continues that stroke.
     form.g_folytonos->click();
     click(QPoint(100, 100));
-    EXPECT_EQ(form.profile.point_count, 2);
+    EXPECT_EQ(form.profile.pointCount(), 2);
     click(QPoint(150, 80));
     EXPECT_EQ(links(), (std::vector<int>{0, 1, 1}));
 }
@@ -115,24 +115,24 @@ TEST_F(MainWindowTest, ModeButtonRemovesATrailingLonePointWithoutMarking) {
     click(QPoint(40, 40));
     form.SetModified(false);
     form.g_kulon->click();
-    EXPECT_EQ(form.profile.point_count, 0);
+    EXPECT_EQ(form.profile.pointCount(), 0);
     EXPECT_FALSE(form.IsModified());
 }
 
 TEST_F(MainWindowTest, DeleteOnAnEmptyProfileOnlyMarksModified) {
     form.g_torol->click();
     EXPECT_TRUE(form.IsModified());
-    EXPECT_EQ(form.profile.point_count, 0);
+    EXPECT_EQ(form.profile.pointCount(), 0);
     click(QPoint(40, 40));
     click(QPoint(80, 40));
     form.g_torol->click();
-    EXPECT_EQ(form.profile.point_count, 1);
+    EXPECT_EQ(form.profile.pointCount(), 1);
 }
 
 TEST_F(MainWindowTest, RightAndMiddleButtonsNeitherAddNorMove) {
     click(QPoint(40, 40), Qt::RightButton);
     click(QPoint(40, 40), Qt::MiddleButton);
-    EXPECT_EQ(form.profile.point_count, 0);
+    EXPECT_EQ(form.profile.pointCount(), 0);
     EXPECT_FALSE(form.IsModified());
 }
 
@@ -142,11 +142,11 @@ TEST_F(MainWindowTest, GridButtonsEnableSpacingAndSnapping) {
     EXPECT_TRUE(form.g_surubb->isEnabled());
     form.g_surubb->click();
     form.g_surubb->click();
-    EXPECT_EQ(form.profile.grid_step, 5);
+    EXPECT_EQ(form.profile.gridStep(), 5);
     for (int i = 0; i < 5; ++i) {
         form.g_ritkabb->click();
     }
-    EXPECT_EQ(form.profile.grid_step, 40);
+    EXPECT_EQ(form.profile.gridStep(), 40);
     form.g_surubb->click();
     form.g_surubb->click();
     EXPECT_FALSE(form.IsModified());
@@ -183,7 +183,7 @@ TEST_F(MainWindowTest, PressesAtCapacityAreIgnoredSilently) {
     const std::vector<TProfilePoint> p(kMaxPoints);
     form.profile.replace(kMaxPoints, l.data(), p.data(), false);
     click(QPoint(50, 50));
-    EXPECT_EQ(form.profile.point_count, kMaxPoints);
+    EXPECT_EQ(form.profile.pointCount(), kMaxPoints);
     EXPECT_FALSE(form.IsModified());
 }
 
@@ -198,7 +198,7 @@ TEST_F(MainWindowTest, ResizeKeepsProfileCoordinatesAndPutsBandsBack) {
     EXPECT_EQ(form.panel_file->contentOrigin(), QPoint(11, 2));
     EXPECT_EQ(form.panel_edit->width(), form.centralWidget()->width() / 2);
     EXPECT_DOUBLE_EQ(form.profile.points[0].x, before.x);
-    EXPECT_EQ(form.profile.canvas_size, std::min(form.gc2d->width(), form.gc2d->height()));
+    EXPECT_EQ(form.profile.canvasSize(), std::min(form.gc2d->width(), form.gc2d->height()));
     EXPECT_EQ(form.profile.point_pixels[0],
               form.profile.profileToPixel(before, form.gc2d->height(), Axis::Y));
 }
