@@ -12,6 +12,7 @@
 #include "lang/format_text.h"
 #include "objfile/object_decoder.h"
 #include "objfile/object_encoder.h"
+#include "objfile/object_file_name.h"
 #include "objfile/opened_document.h"
 #include "objfile/safe_file_writer.h"
 #include "objfile/whole_file_reader.h"
@@ -24,16 +25,6 @@
 #include "util/vex1.h"
 
 namespace tv {
-
-namespace {
-
-// The name gets ".tvl" unless its last four characters already read ".TVL" in any case.
-QString withObjectExtension(const QString& name) {
-    const std::string tail = name.right(4).toStdString();
-    return UpperCaseHuUtf8(tail) == ".TVL" ? name : name + QStringLiteral(".tvl");
-}
-
-}  // namespace
 
 void Tform_fomenu::showError(int text_id, const QString& path) {
     dialogs().message(uiFormat(text_id, {FormatArg(path.toStdString())}), uiText(kTextError),
@@ -101,7 +92,7 @@ bool Tform_fomenu::g_mentClick(QToolButton* sender) {
         // moved or deleted since it was opened.
         target = file_name;
     }
-    target = withObjectExtension(target);
+    target = QString::fromStdString(withObjectExtension(target.toStdString()));
     save_dialog_name_ = target;
 
     if (!writeDocumentFile(target, encoded.image)) {
