@@ -71,8 +71,7 @@ void Tform_fomenu::g_alapClick() {
         list_tip->setCurrentIndex(list_tip->count() > 0 ? 0 : -1);
     }
     g_hatter->setColor(0);
-    scene_state.colors[kColorBackground] = 0;
-    scene_state.background_rgba = colorToRgba(0);
+    scene_state.setColor(kColorBackground, 0);
     szog->setValue(7);
     form_zoom->g_alapClick();
     form_mozg->g_alapClick();
@@ -89,12 +88,10 @@ void Tform_fomenu::g_hatterClick(ColorButton* sender) {
     }
     const uint32_t chosen = sender->color();
     if (sender == g_hatter) {
-        scene_state.colors[kColorBackground] = static_cast<int32_t>(chosen);
-        scene_state.background_rgba = colorToRgba(chosen);
+        scene_state.setColor(kColorBackground, chosen);
     } else {
-        scene_state.colors[kColorObject] = static_cast<int32_t>(chosen);
+        scene_state.setColor(kColorObject, chosen);
         form_anyag->g_mdiff->setColor(chosen);
-        scene_state.material_diffuse = colorToRgba(chosen, scene_state.opacity);
     }
     SetModified(true);
 }

@@ -261,7 +261,7 @@ void Tform_fomenu::applyDocument(const ObjectDocument& doc) {
 void Tform_fomenu::applyCommonSteps(const QString& path) {
     const uint32_t background = static_cast<uint32_t>(scene_state.colors[kColorBackground]);
     g_hatter->setColor(background);
-    scene_state.background_rgba = colorToRgba(background);
+    scene_state.setColor(kColorBackground, background);
     g_obj->setColor(static_cast<uint32_t>(scene_state.colors[kColorObject]));
 
     form_feny->g_globamb->setColor(static_cast<uint32_t>(scene_state.colors[kColorGlobalAmbient]));

@@ -333,14 +333,10 @@ void Tform_feny::StoreColors() {
     const uint32_t diffuse = g_ldiff->color();
     const uint32_t ambient = g_lamb->color();
     const uint32_t specular = g_lspec->color();
-    scene.colors[kColorGlobalAmbient] = static_cast<int32_t>(global_ambient);
-    scene.global_ambient = colorToRgba(global_ambient);
-    scene.colors[lightDiffuseIndex(light)] = static_cast<int32_t>(diffuse);
-    scene.colors[lightAmbientIndex(light)] = static_cast<int32_t>(ambient);
-    scene.colors[lightSpecularIndex(light)] = static_cast<int32_t>(specular);
-    scene.light_diffuse[light] = colorToRgba(diffuse);
-    scene.light_ambient[light] = colorToRgba(ambient);
-    scene.light_specular[light] = colorToRgba(specular);
+    scene.setColor(kColorGlobalAmbient, global_ambient);
+    scene.setColor(lightDiffuseIndex(light), diffuse);
+    scene.setColor(lightAmbientIndex(light), ambient);
+    scene.setColor(lightSpecularIndex(light), specular);
 }
 
 void Tform_feny::g_alapClick() {
@@ -370,11 +366,6 @@ void Tform_feny::g_alapClick() {
 
     for (int light = 0; light < kLightCount; ++light) {
         const bool first = light == 0;
-        if (!first) {
-            scene.light_diffuse[light] = colorToRgba(0);
-            scene.light_ambient[light] = colorToRgba(0);
-            scene.light_specular[light] = colorToRgba(0);
-        }
         scene.light_position[light] =
             first ? Rgba{-1.0f, 1.0f, 1.0f, 0.0f} : Rgba{0.0f, 0.1f, 1.0f, 0.0f};
         scene.light_on[light] = first;
@@ -386,7 +377,7 @@ void Tform_feny::g_alapClick() {
         scene.spot_direction[light] = {0.0f, 0.0f, -1.0f};
     }
     for (int index = lightDiffuseIndex(1); index <= lightSpecularIndex(2); ++index) {
-        scene.colors[index] = 0;
+        scene.setColor(index, 0);
     }
 
     rb_1Click();
