@@ -63,7 +63,11 @@ Tform_fomenu::Tform_fomenu(QWidget* parent)
     FormCreate();
 }
 
-Tform_fomenu::~Tform_fomenu() = default;
+Tform_fomenu::~Tform_fomenu() {
+    // The view holds references to the scene, the profile and the frame counters, members of
+    // this window that are gone by the time QWidget deletes the children: it goes first.
+    delete gl_view;
+}
 
 void Tform_fomenu::setDialogs(std::unique_ptr<Dialogs> dialogs) {
     dialogs_ = std::move(dialogs);

@@ -200,7 +200,7 @@ class Tform_fomenu final : public QMainWindow, public ProfileSurfaceOwner, publi
     QFrame* panel_edit = nullptr;
     ProfileSurface* gc2d = nullptr;
     QFrame* panel_view = nullptr;
-    View3DWidget* gl_view = nullptr;  // the OpenGL view that fills panel_view
+    View3DWidget* gl_view = nullptr;  // the OpenGL view that fills panel_view; deleted first
     std::array<QLabel*, 4> status_panels{};
     QTimer* Timer = nullptr;
 

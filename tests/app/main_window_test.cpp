@@ -231,5 +231,16 @@ TEST_F(MainWindowTest, DrawnProfileShowsItsSolidInTheView) {
     EXPECT_FALSE(child<View3DWidget>("gl_view")->continuousRendering());
 }
 
+TEST(MainWindowLifetime, TheViewIsDestroyedWhileTheStateItReadsStillExists) {
+    // The window's own members are gone once its destructor body has run; the view that
+    // reads them must be gone before.
+    auto* form = new Tform_fomenu;
+    bool window_whole = false;
+    QObject::connect(test::child<View3DWidget>(*form, "gl_view"), &QObject::destroyed,
+                     [&] { window_whole = qobject_cast<Tform_fomenu*>(form) != nullptr; });
+    delete form;
+    EXPECT_TRUE(window_whole);
+}
+
 }  // namespace
 }  // namespace tv
