@@ -254,8 +254,11 @@ void Tform_fomenu::connectHandlers() {
 
     connect(g_uj, &QToolButton::clicked, this, &Tform_fomenu::g_ujClick);
     connect(g_megnyit, &QToolButton::clicked, this, &Tform_fomenu::g_megnyitClick);
-    connect(g_ment, &QToolButton::clicked, this, [this] { g_mentClick(g_ment); });
-    connect(g_mentmaskent, &QToolButton::clicked, this, [this] { g_mentClick(g_mentmaskent); });
+    // A save tells the user itself how it went; a click has nobody else to report to.
+    connect(g_ment, &QToolButton::clicked, this,
+            [this] { static_cast<void>(g_mentClick(g_ment)); });
+    connect(g_mentmaskent, &QToolButton::clicked, this,
+            [this] { static_cast<void>(g_mentClick(g_mentmaskent)); });
     connect(g_nevjegy, &QToolButton::clicked, this, &Tform_fomenu::g_nevjegyClick);
     connect(g_alap, &QToolButton::clicked, this, &Tform_fomenu::g_alapClick);
     connect(g_hatter, &QToolButton::clicked, this, [this] { g_hatterClick(g_hatter); });

@@ -121,7 +121,7 @@ class Tform_fomenu final : public QMainWindow, public ProfileSurfaceOwner, publi
     void g_nevjegyClick();
 
     // Save (`g_ment`) and Save as (`g_mentmaskent`); true when the file was written.
-    bool g_mentClick(QToolButton* sender);
+    [[nodiscard]] bool g_mentClick(QToolButton* sender);
     void g_megnyitClick();
 
     // The document as a file holds it, read from the windows and their controls.
@@ -156,8 +156,8 @@ class Tform_fomenu final : public QMainWindow, public ProfileSurfaceOwner, publi
     PixelPos mousePixel(int x, int y) const;
     bool mayDiscardChanges();
     void showError(int text_id, const QString& path);
-    bool writeDocumentFile(const QString& target, const std::vector<uint8_t>& image);
-    bool readDocumentFile(const QString& path, std::vector<uint8_t>& bytes);
+    [[nodiscard]] bool writeDocumentFile(const QString& target, const std::vector<uint8_t>& image);
+    [[nodiscard]] bool readDocumentFile(const QString& path, std::vector<uint8_t>& bytes);
     void applyDocument(const ObjectDocument& document);
     void applyCommonSteps(const QString& path);
 

@@ -49,7 +49,7 @@ class LongSessionTest : public test::AppFixture {
 
     void saveAs(const std::string& path) {
         dialogs->file_answers.push_back(QString::fromStdString(path));
-        form.g_mentClick(button("g_mentmaskent"));
+        EXPECT_TRUE(form.g_mentClick(button("g_mentmaskent"))) << path;
     }
     void open(const std::string& path) {
         if (form.IsModified()) {
