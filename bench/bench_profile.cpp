@@ -4,16 +4,22 @@
 #include <cmath>
 #include <numbers>
 #include <random>
+#include <vector>
 
 namespace tv::bench {
 
 void fillWavyProfile(ProfileModel& profile, int count) {
-    profile.point_count = static_cast<uint16_t>(std::clamp(count, 0, kMaxPoints));
-    for (int i = 0; i < profile.point_count; ++i) {
-        const double t = profile.point_count > 1 ? double(i) / (profile.point_count - 1) : 0.0;
-        profile.points[i] = {1.0 + 0.5 * std::sin(6.0 * std::numbers::pi * t), -0.9 + 1.8 * t};
-        profile.point_links[i] = i == 0 ? kLinkStart : kLinkFlipped;
+    count = std::clamp(count, 0, kMaxPoints);
+    std::vector<TProfilePoint> points(count);
+    std::vector<int8_t> links(count, kLinkFlipped);
+    for (int i = 0; i < count; ++i) {
+        const double t = count > 1 ? double(i) / (count - 1) : 0.0;
+        points[i] = {1.0 + 0.5 * std::sin(6.0 * std::numbers::pi * t), -0.9 + 1.8 * t};
     }
+    if (count > 0) {
+        links[0] = kLinkStart;
+    }
+    profile.replace(count, links.data(), points.data(), false);
 }
 
 void fillCanvasProfile(ProfileModel& profile, CanvasProfileKind kind, SurfaceSize size) {
@@ -25,7 +31,7 @@ void fillCanvasProfile(ProfileModel& profile, CanvasProfileKind kind, SurfaceSiz
         return;
     }
     // The drawing area: the square of side S at the bottom left, inside its 3-pixel border.
-    const int s = profile.canvas_size;
+    const int s = profile.canvasSize();
     const int left = 3;
     const int right = s - 4;
     const int top = size.height - s + 3;
@@ -34,6 +40,12 @@ void fillCanvasProfile(ProfileModel& profile, CanvasProfileKind kind, SurfaceSiz
     std::uniform_int_distribution<int> across(left, right);
     std::uniform_int_distribution<int> down(top, bottom);
     std::uniform_real_distribution<double> turn(0.0, 2.0 * std::numbers::pi);
+    std::vector<int8_t> links(kMaxPoints);
+    for (int i = 0; i < kMaxPoints; ++i) {
+        links[i] = i == 0 ? kLinkStart : i % 2 ? kLinkLeft : kLinkFlipped;
+    }
+    const std::vector<TProfilePoint> unused_points(kMaxPoints);
+    profile.replace(kMaxPoints, links.data(), unused_points.data(), false);
     PixelPos at{(left + right) / 2, (top + bottom) / 2};
     for (int i = 0; i < kMaxPoints; ++i) {
         if (kind == CanvasProfileKind::kScattered) {
@@ -46,9 +58,7 @@ void fillCanvasProfile(ProfileModel& profile, CanvasProfileKind kind, SurfaceSiz
                              bottom)};
         }
         profile.point_pixels[i] = at;
-        profile.point_links[i] = i == 0 ? kLinkStart : i % 2 ? kLinkLeft : kLinkFlipped;
     }
-    profile.point_count = kMaxPoints;
 }
 
 }  // namespace tv::bench

@@ -19,12 +19,12 @@ void BM_CanvasRepaint(benchmark::State& state) {
     const SurfaceSize size{kCanvasWidth, kCanvasHeight};
     auto profile = std::make_unique<ProfileModel>();
     fillCanvasProfile(*profile, static_cast<CanvasProfileKind>(state.range(0)), size);
-    profile->grid_step = 5;
+    profile->denserGrid();  // 10 to 5
     const auto change = static_cast<CanvasChange>(state.range(1));
     QImage buffer(size.width, size.height, QImage::Format_RGB32);
     ProfileCanvas canvas;
     canvas.paint(buffer, *profile, CanvasOptions{true, Axis::Y});
-    const int moved = change == CanvasChange::kFirstPointMoved ? 0 : profile->point_count - 1;
+    const int moved = change == CanvasChange::kFirstPointMoved ? 0 : profile->pointCount() - 1;
     const PixelPos home = profile->point_pixels[moved];
     int step = 0;
     for (auto _ : state) {

@@ -39,7 +39,7 @@ void clearFrame(const DefaultScene& lit) {
 }
 
 double vertexCount(const DefaultScene& lit) {
-    return 2.0 * (lit.profile->point_count - 1) * (lit.controls.segments + 1);
+    return 2.0 * (lit.profile->pointCount() - 1) * (lit.controls.segments + 1);
 }
 
 void reportVertices(benchmark::State& state, const DefaultScene& lit) {

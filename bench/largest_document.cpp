@@ -27,8 +27,8 @@ bool writeObjectFile(const char* path) {
     auto document = std::make_unique<tv::ObjectDocument>();
     document->display_mode = 3;
     document->segments = kSegments;
-    document->profile.count = profile->point_count;
-    for (int i = 0; i < profile->point_count; ++i) {
+    document->profile.count = static_cast<uint16_t>(profile->pointCount());
+    for (int i = 0; i < profile->pointCount(); ++i) {
         document->profile.points[i] = profile->points[i];
         document->profile.links[i] = profile->point_links[i];
     }

@@ -93,8 +93,8 @@ void checkProfileLayout(ProfileModel& model, Axis axis) {
     for (const SurfaceSize size :
          {SurfaceSize{0, 0}, SurfaceSize{7, 3}, SurfaceSize{640, 480}, SurfaceSize{70000, 90000}}) {
         model.relayout(size, axis);
-        const int s = model.canvas_size;
-        for (int i = 0; i < model.point_count; ++i) {
+        const int s = model.canvasSize();
+        for (int i = 0; i < model.pointCount(); ++i) {
             const PixelPos p = model.point_pixels[i];
             FUZZ_CHECK(p.x >= 3 && p.x <= 3 + std::max(0, s - 7));
             FUZZ_CHECK(p.y <= size.height - 4 && p.y >= size.height - 4 - std::max(0, s - 4));
@@ -149,7 +149,7 @@ void checkOpenedDocument(const ObjectDocument& document) {
     static ProfileModel model;
     const ObjectProfile& profile = document.profile;
     model.replace(profile.count, profile.links.data(), profile.points.data(), !document.continuous);
-    FUZZ_CHECK(model.point_count == profile.count);
+    FUZZ_CHECK(model.pointCount() == profile.count);
     const Axis axis = document.axis_x ? Axis::X : Axis::Y;
     checkProfileLayout(model, axis);
     checkSolid(model, axis, deriveValues(document).zoom_factor, document.segments);

@@ -5,10 +5,10 @@
 
 namespace tv::tool {
 
-int runInfo(const ToolOptions& options);
-int runConvert(const ToolOptions& options);
-int runExport(const ToolOptions& options);
+[[nodiscard]] int runInfo(const ToolOptions& options);
+[[nodiscard]] int runConvert(const ToolOptions& options);
+[[nodiscard]] int runExport(const ToolOptions& options);
 // `program` is argv[0], for the GUI application object the OpenGL context needs.
-int runRender(const ToolOptions& options, char* program);
+[[nodiscard]] int runRender(const ToolOptions& options, char* program);
 
 }  // namespace tv::tool

@@ -23,6 +23,6 @@ struct LoadedDocument {
 // reported on standard error and give nullptr. What the editor asks or tells on the way
 // (a newer version, a flat legacy image, a file of the DOS edition) is reported as one
 // line each, and the file is read anyway.
-std::unique_ptr<LoadedDocument> loadDocument(const std::string& path);
+[[nodiscard]] std::unique_ptr<LoadedDocument> loadDocument(const std::string& path);
 
 }  // namespace tv::tool

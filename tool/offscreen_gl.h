@@ -21,7 +21,7 @@ class OffscreenGl {
 
     // Makes the context current and binds a framebuffer of width x height pixels. Returns
     // an empty string, or the reason it failed as a message for the user.
-    std::string create(int width, int height);
+    [[nodiscard]] std::string create(int width, int height);
 
     // Waits until OpenGL has drawn everything asked of it.
     void finish();

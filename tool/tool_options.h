@@ -46,7 +46,7 @@ struct ParsedCommandLine {
 };
 
 // `args` are the arguments after the program name.
-ParsedCommandLine parseCommandLine(const std::vector<std::string>& args);
+[[nodiscard]] ParsedCommandLine parseCommandLine(const std::vector<std::string>& args);
 
 // The usage text, several lines ending in a line break.
 const char* usageText();

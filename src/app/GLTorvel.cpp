@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
     tv::Tform_fomenu form_fomenu;
     form_fomenu.createWindows();
     form_fomenu.Startup();
-    if (form_fomenu.startup_failed) {
+    if (form_fomenu.startupFailed()) {
         return 1;
     }
     form_fomenu.show();

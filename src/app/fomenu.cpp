@@ -38,8 +38,10 @@ constexpr int kButtonHeight = 22;
 constexpr int kLowerRow = 26;
 const QString kApplicationTitle = QStringLiteral("OpenGL Torvelle");
 
-QToolButton* speedButton(QWidget* parent, int x, int y, Glyph glyph, bool checkable) {
+QToolButton* speedButton(QWidget* parent, const char* name, int x, int y, Glyph glyph,
+                         bool checkable) {
     auto* button = new QToolButton(parent);
+    button->setObjectName(QLatin1String(name));
     button->setGeometry(x, y, kButtonWidth, kButtonHeight);
     button->setAutoRaise(true);
     button->setCheckable(checkable);
@@ -62,7 +64,11 @@ Tform_fomenu::Tform_fomenu(QWidget* parent)
     FormCreate();
 }
 
-Tform_fomenu::~Tform_fomenu() = default;
+Tform_fomenu::~Tform_fomenu() {
+    // The view holds references to the scene, the profile and the frame counters, members of
+    // this window that are gone by the time QWidget deletes the children: it goes first.
+    delete gl_view;
+}
 
 void Tform_fomenu::setDialogs(std::unique_ptr<Dialogs> dialogs) {
     dialogs_ = std::move(dialogs);
@@ -77,6 +83,7 @@ void Tform_fomenu::FormCreate() {
     resize(640, 422);
 
     ControlBar1 = new ControlBar(this, 56);
+    ControlBar1->setObjectName(QStringLiteral("ControlBar1"));
     setMenuWidget(ControlBar1);
     buildFileBand();
     buildEditorBand();
@@ -101,6 +108,7 @@ void Tform_fomenu::FormCreate() {
     profile_buffer = QImage(gc2d->size(), QImage::Format_RGB32);
 
     Timer = new QTimer(this);
+    Timer->setObjectName(QStringLiteral("Timer"));
     Timer->setInterval(1000);
     connectHandlers();
     Timer->start();
@@ -109,34 +117,38 @@ void Tform_fomenu::FormCreate() {
 
 void Tform_fomenu::buildFileBand() {
     panel_file = new Band(ControlBar1, QSize(297, kButtonHeight));
+    panel_file->setObjectName(QStringLiteral("panel_file"));
     QWidget* band = panel_file->content();
-    g_uj = speedButton(band, 0, 0, Glyph::New, false);
-    g_megnyit = speedButton(band, 24, 0, Glyph::Open, false);
-    g_ment = speedButton(band, 48, 0, Glyph::Save, false);
-    g_mentmaskent = speedButton(band, 72, 0, Glyph::SaveAs, false);
+    g_uj = speedButton(band, "g_uj", 0, 0, Glyph::New, false);
+    g_megnyit = speedButton(band, "g_megnyit", 24, 0, Glyph::Open, false);
+    g_ment = speedButton(band, "g_ment", 48, 0, Glyph::Save, false);
+    g_mentmaskent = speedButton(band, "g_mentmaskent", 72, 0, Glyph::SaveAs, false);
     l_lang = new QLabel(QStringLiteral("Language:"), band);
+    l_lang->setObjectName(QStringLiteral("l_lang"));
     l_lang->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     l_lang->setGeometry(96, 0, 59, kButtonHeight);
     list_lang = new FittingComboBox(band);
+    list_lang->setObjectName(QStringLiteral("list_lang"));
     list_lang->setGeometry(160, 0, 73, kButtonHeight);
     list_lang->setEditable(false);
-    g_nevjegy = speedButton(band, 240, 0, Glyph::About, false);
-    g_kilep = speedButton(band, 264, 0, Glyph::Exit, false);
+    g_nevjegy = speedButton(band, "g_nevjegy", 240, 0, Glyph::About, false);
+    g_kilep = speedButton(band, "g_kilep", 264, 0, Glyph::Exit, false);
 }
 
 void Tform_fomenu::buildEditorBand() {
     panel_2d = new Band(ControlBar1, QSize(297, kButtonHeight));
+    panel_2d->setObjectName(QStringLiteral("panel_2d"));
     QWidget* band = panel_2d->content();
-    g_folytonos = speedButton(band, 0, 0, Glyph::Continuous, true);
-    g_kulon = speedButton(band, 24, 0, Glyph::Separate, true);
-    g_ford = speedButton(band, 56, 0, Glyph::Flip, true);
-    g_torol = speedButton(band, 88, 0, Glyph::Delete, false);
-    g_x = speedButton(band, 120, 0, Glyph::AxisX, true);
-    g_y = speedButton(band, 144, 0, Glyph::AxisY, true);
-    g_racs = speedButton(band, 176, 0, Glyph::Grid, true);
-    g_surubb = speedButton(band, 208, 0, Glyph::Denser, false);
-    g_ritkabb = speedButton(band, 232, 0, Glyph::Sparser, false);
-    g_igazit = speedButton(band, 264, 0, Glyph::Snap, true);
+    g_folytonos = speedButton(band, "g_folytonos", 0, 0, Glyph::Continuous, true);
+    g_kulon = speedButton(band, "g_kulon", 24, 0, Glyph::Separate, true);
+    g_ford = speedButton(band, "g_ford", 56, 0, Glyph::Flip, true);
+    g_torol = speedButton(band, "g_torol", 88, 0, Glyph::Delete, false);
+    g_x = speedButton(band, "g_x", 120, 0, Glyph::AxisX, true);
+    g_y = speedButton(band, "g_y", 144, 0, Glyph::AxisY, true);
+    g_racs = speedButton(band, "g_racs", 176, 0, Glyph::Grid, true);
+    g_surubb = speedButton(band, "g_surubb", 208, 0, Glyph::Denser, false);
+    g_ritkabb = speedButton(band, "g_ritkabb", 232, 0, Glyph::Sparser, false);
+    g_igazit = speedButton(band, "g_igazit", 264, 0, Glyph::Snap, true);
     exclusivePair(this, g_folytonos, g_kulon);
     exclusivePair(this, g_x, g_y);
     g_folytonos->setChecked(true);
@@ -149,33 +161,38 @@ void Tform_fomenu::buildEditorBand() {
 
 void Tform_fomenu::build3dBand() {
     panel_3d = new Band(ControlBar1, QSize(220, 48));
+    panel_3d->setObjectName(QStringLiteral("panel_3d"));
     QWidget* band = panel_3d->content();
     list_tip = new FittingComboBox(band);
+    list_tip->setObjectName(QStringLiteral("list_tip"));
     list_tip->setGeometry(0, 0, 105, kButtonHeight);
     list_tip->setEditable(false);
-    g_zoom = speedButton(band, 112, 0, Glyph::Zoom, true);
-    g_mozg = speedButton(band, 136, 0, Glyph::Move, true);
-    g_forg = speedButton(band, 160, 0, Glyph::Rotate, true);
+    g_zoom = speedButton(band, "g_zoom", 112, 0, Glyph::Zoom, true);
+    g_mozg = speedButton(band, "g_mozg", 136, 0, Glyph::Move, true);
+    g_forg = speedButton(band, "g_forg", 160, 0, Glyph::Rotate, true);
     auto* separator = new QFrame(band);
     separator->setFrameShape(QFrame::VLine);
     separator->setFrameShadow(QFrame::Sunken);
     separator->setGeometry(187, 2, 2, 44);
-    g_tengely = speedButton(band, 193, 0, Glyph::Axes, true);
+    g_tengely = speedButton(band, "g_tengely", 193, 0, Glyph::Axes, true);
 
     g_hatter = new ColorButton(band, QStringLiteral("H"),
                                QRect(0, kLowerRow, kButtonWidth, kButtonHeight));
+    g_hatter->setObjectName(QStringLiteral("g_hatter"));
     g_obj = new ColorButton(band, QStringLiteral("O"),
                             QRect(24, kLowerRow, kButtonWidth, kButtonHeight));
+    g_obj->setObjectName(QStringLiteral("g_obj"));
     g_obj->setColor(defaultColor(kColorObject));
     szog = new QSpinBox(band);
+    szog->setObjectName(QStringLiteral("szog"));
     szog->setGeometry(56, kLowerRow, 49, kButtonHeight);
     szog->setRange(kSegmentsRange.min, kSegmentsRange.max);
     szog->setValue(kDefaultSegments);
     szog->findChild<QLineEdit*>()->setMaxLength(3);
-    g_anyag = speedButton(band, 112, kLowerRow, Glyph::Material, true);
-    g_feny = speedButton(band, 136, kLowerRow, Glyph::Light, true);
-    g_alap = speedButton(band, 160, kLowerRow, Glyph::Reset, false);
-    g_norm = speedButton(band, 193, kLowerRow, Glyph::Normals, true);
+    g_anyag = speedButton(band, "g_anyag", 112, kLowerRow, Glyph::Material, true);
+    g_feny = speedButton(band, "g_feny", 136, kLowerRow, Glyph::Light, true);
+    g_alap = speedButton(band, "g_alap", 160, kLowerRow, Glyph::Reset, false);
+    g_norm = speedButton(band, "g_norm", 193, kLowerRow, Glyph::Normals, true);
 }
 
 void Tform_fomenu::buildClientArea() {
@@ -184,6 +201,7 @@ void Tform_fomenu::buildClientArea() {
     client->installEventFilter(this);
 
     panel_edit = new QFrame(client);
+    panel_edit->setObjectName(QStringLiteral("panel_edit"));
     panel_edit->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel_edit->setLineWidth(1);
     panel_edit->setAutoFillBackground(true);
@@ -191,14 +209,17 @@ void Tform_fomenu::buildClientArea() {
     silver.setColor(QPalette::Window, QColor(192, 192, 192));
     panel_edit->setPalette(silver);
     gc2d = new ProfileSurface(*this, panel_edit);
+    gc2d->setObjectName(QStringLiteral("gc2d"));
 
     panel_view = new QFrame(client);
+    panel_view->setObjectName(QStringLiteral("panel_view"));
     panel_view->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panel_view->setAutoFillBackground(true);
     QPalette black = panel_view->palette();
     black.setColor(QPalette::Window, Qt::black);
     panel_view->setPalette(black);
     gl_view = new View3DWidget(scene_state, profile, frames, panel_view);
+    gl_view->setObjectName(QStringLiteral("gl_view"));
     gl_view->setControlsSource([this] {
         return ViewControls{axis(),     displayMode(), g_tengely->isChecked(), g_norm->isChecked(),
                             segments(), g_obj->color()};
@@ -211,6 +232,7 @@ void Tform_fomenu::buildStatusBar() {
     const std::array<int, 4> widths = {400, 50, 60, 50};
     for (size_t i = 0; i < status_panels.size(); ++i) {
         auto* panel = new QLabel(bar);
+        panel->setObjectName(QStringLiteral("status_panel_%1").arg(i));
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         panel->setFixedWidth(widths[i]);
         bar->addWidget(panel);
@@ -233,8 +255,11 @@ void Tform_fomenu::connectHandlers() {
 
     connect(g_uj, &QToolButton::clicked, this, &Tform_fomenu::g_ujClick);
     connect(g_megnyit, &QToolButton::clicked, this, &Tform_fomenu::g_megnyitClick);
-    connect(g_ment, &QToolButton::clicked, this, [this] { g_mentClick(g_ment); });
-    connect(g_mentmaskent, &QToolButton::clicked, this, [this] { g_mentClick(g_mentmaskent); });
+    // A save tells the user itself how it went; a click has nobody else to report to.
+    connect(g_ment, &QToolButton::clicked, this,
+            [this] { static_cast<void>(g_mentClick(g_ment)); });
+    connect(g_mentmaskent, &QToolButton::clicked, this,
+            [this] { static_cast<void>(g_mentClick(g_mentmaskent)); });
     connect(g_nevjegy, &QToolButton::clicked, this, &Tform_fomenu::g_nevjegyClick);
     connect(g_alap, &QToolButton::clicked, this, &Tform_fomenu::g_alapClick);
     connect(g_hatter, &QToolButton::clicked, this, [this] { g_hatterClick(g_hatter); });
@@ -254,6 +279,12 @@ void Tform_fomenu::createWindows() {
     form_feny = new Tform_feny(*this, this);
     form_anyag = new Tform_anyag(*this, this);
     form_nevjegy = new Tform_nevjegy(this);
+    form_zoom->setObjectName(QStringLiteral("form_zoom"));
+    form_mozg->setObjectName(QStringLiteral("form_mozg"));
+    form_forg->setObjectName(QStringLiteral("form_forg"));
+    form_feny->setObjectName(QStringLiteral("form_feny"));
+    form_anyag->setObjectName(QStringLiteral("form_anyag"));
+    form_nevjegy->setObjectName(QStringLiteral("form_nevjegy"));
 }
 
 bool Tform_fomenu::event(QEvent* event) {

@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "app/component_slots.h"
-#include "app/dialogs.h"
 #include "lang/format_text.h"
 #include "lang/language_discovery.h"
 #include "lang/text_table.h"
@@ -19,6 +18,7 @@
 #include "profile/profile_model.h"
 #include "profile/profile_surface.h"
 #include "toolwin/tool_host.h"
+#include "util/dialogs.h"
 #include "view3d/frame_counters.h"
 #include "view3d/scene_state.h"
 
@@ -108,9 +108,6 @@ class Tform_fomenu final : public QMainWindow, public ProfileSurfaceOwner, publi
     void g_surubbClick();
     void g_ritkabbClick();
 
-    // Sets the axis buttons without converting the profile (used when a file is loaded).
-    void setAxisButtons(Axis axis);
-
     // 3D view switches and tool window toggles.
     void list_tipChange();
     void g_tengelyClick();
@@ -124,13 +121,48 @@ class Tform_fomenu final : public QMainWindow, public ProfileSurfaceOwner, publi
     void g_nevjegyClick();
 
     // Save (`g_ment`) and Save as (`g_mentmaskent`); true when the file was written.
-    bool g_mentClick(QToolButton* sender);
+    [[nodiscard]] bool g_mentClick(QToolButton* sender);
     void g_megnyitClick();
 
     // The document as a file holds it, read from the windows and their controls.
     ObjectDocument documentFromWindows() const;
 
-    // Controls, named as the rest of the program refers to them.
+    // What the program keeps, for reading.
+    const ProfileModel& profileModel() const { return profile; }
+    bool isUntitled() const { return untitled; }
+    const QString& fileName() const { return file_name; }
+    bool startupFailed() const { return startup_failed; }  // no language file: the program ends
+
+  protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    // The table of the controls that language files address by number reads them here.
+    friend ComponentSlots collectComponentSlots(Tform_fomenu& main_window);
+
+    void FormCreate();
+    void buildFileBand();
+    void buildEditorBand();
+    void build3dBand();
+    void buildClientArea();
+    void buildStatusBar();
+    void connectHandlers();
+    // Sets the axis buttons without converting the profile (used when a file is loaded).
+    void setAxisButtons(Axis axis);
+    void renderProfilePicture();
+    SurfaceSize surfaceSize() const;
+    PixelPos mousePixel(int x, int y) const;
+    bool mayDiscardChanges();
+    void showError(int text_id, const QString& path);
+    [[nodiscard]] bool writeDocumentFile(const QString& target, const std::vector<uint8_t>& image);
+    [[nodiscard]] bool readDocumentFile(const QString& path, std::vector<uint8_t>& bytes);
+    void applyDocument(const ObjectDocument& document);
+    void applyCommonSteps(const QString& path);
+
+    // Controls, named as the rest of the program refers to them; each carries its name as
+    // its object name too, by which tests find it.
     ControlBar* ControlBar1 = nullptr;
     Band* panel_file = nullptr;
     Band* panel_2d = nullptr;
@@ -168,7 +200,7 @@ class Tform_fomenu final : public QMainWindow, public ProfileSurfaceOwner, publi
     QFrame* panel_edit = nullptr;
     ProfileSurface* gc2d = nullptr;
     QFrame* panel_view = nullptr;
-    View3DWidget* gl_view = nullptr;  // the OpenGL view that fills panel_view
+    View3DWidget* gl_view = nullptr;  // the OpenGL view that fills panel_view; deleted first
     std::array<QLabel*, 4> status_panels{};
     QTimer* Timer = nullptr;
 
@@ -190,30 +222,7 @@ class Tform_fomenu final : public QMainWindow, public ProfileSurfaceOwner, publi
     bool layout_changed = true;
     QImage profile_buffer;
     ComponentSlots component_slots{};
-    bool startup_failed = false;  // no language file: the program ends at once
-
-  protected:
-    bool event(QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-  private:
-    void FormCreate();
-    void buildFileBand();
-    void buildEditorBand();
-    void build3dBand();
-    void buildClientArea();
-    void buildStatusBar();
-    void connectHandlers();
-    void renderProfilePicture();
-    SurfaceSize surfaceSize() const;
-    PixelPos mousePixel(int x, int y) const;
-    bool mayDiscardChanges();
-    void showError(int text_id, const QString& path);
-    bool writeDocumentFile(const QString& target, const std::vector<uint8_t>& image);
-    bool readDocumentFile(const QString& path, std::vector<uint8_t>& bytes);
-    void applyDocument(const ObjectDocument& document);
-    void applyCommonSteps(const QString& path);
+    bool startup_failed = false;
 
     std::unique_ptr<Dialogs> dialogs_;
     ProfileCanvas profile_canvas_;

@@ -74,8 +74,7 @@ void Tform_fomenu::g_alapClick() {
     }
     const uint32_t background = defaultColor(kColorBackground);
     g_hatter->setColor(background);
-    scene_state.colors[kColorBackground] = static_cast<int32_t>(background);
-    scene_state.background_rgba = colorToRgba(background);
+    scene_state.setColor(kColorBackground, background);
     szog->setValue(kDefaultSegments);
     form_zoom->g_alapClick();
     form_mozg->g_alapClick();
@@ -92,12 +91,10 @@ void Tform_fomenu::g_hatterClick(ColorButton* sender) {
     }
     const uint32_t chosen = sender->color();
     if (sender == g_hatter) {
-        scene_state.colors[kColorBackground] = static_cast<int32_t>(chosen);
-        scene_state.background_rgba = colorToRgba(chosen);
+        scene_state.setColor(kColorBackground, chosen);
     } else {
-        scene_state.colors[kColorObject] = static_cast<int32_t>(chosen);
+        scene_state.setColor(kColorObject, chosen);
         form_anyag->g_mdiff->setColor(chosen);
-        scene_state.material_diffuse = colorToRgba(chosen, scene_state.opacity);
     }
     SetModified(true);
 }

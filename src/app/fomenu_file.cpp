@@ -13,6 +13,7 @@
 #include "objfile/document_scene.h"
 #include "objfile/object_decoder.h"
 #include "objfile/object_encoder.h"
+#include "objfile/object_file_name.h"
 #include "objfile/opened_document.h"
 #include "objfile/safe_file_writer.h"
 #include "objfile/whole_file_reader.h"
@@ -25,16 +26,6 @@
 #include "util/vex1.h"
 
 namespace tv {
-
-namespace {
-
-// The name gets ".tvl" unless its last four characters already read ".TVL" in any case.
-QString withObjectExtension(const QString& name) {
-    const std::string tail = name.right(4).toStdString();
-    return UpperCaseHuUtf8(tail) == ".TVL" ? name : name + QStringLiteral(".tvl");
-}
-
-}  // namespace
 
 void Tform_fomenu::showError(int text_id, const QString& path) {
     dialogs().message(uiFormat(text_id, {FormatArg(path.toStdString())}), uiText(kTextError),
@@ -70,9 +61,9 @@ ObjectDocument Tform_fomenu::documentFromWindows() const {
     }
     doc.show_axes = g_tengely->isChecked();
     doc.show_normals = g_norm->isChecked();
-    doc.profile.count = profile.point_count;
-    std::copy_n(profile.point_links.begin(), profile.point_count, doc.profile.links.begin());
-    std::copy_n(profile.points.begin(), profile.point_count, doc.profile.points.begin());
+    doc.profile.count = static_cast<uint16_t>(profile.pointCount());
+    std::copy_n(profile.point_links.begin(), profile.pointCount(), doc.profile.links.begin());
+    std::copy_n(profile.points.begin(), profile.pointCount(), doc.profile.points.begin());
     return doc;
 }
 
@@ -82,7 +73,7 @@ bool Tform_fomenu::g_mentClick(QToolButton* sender) {
     const EncodeResult encoded = encodeObjectFile(documentFromWindows());
     if (encoded.status == EncodeStatus::TooManyPoints) {
         dialogs().message(uiFormat(kTextTooManyPoints,
-                                   {FormatArg(profile.point_count), FormatArg(kMaxSavablePoints)}),
+                                   {FormatArg(profile.pointCount()), FormatArg(kMaxSavablePoints)}),
                           uiText(kTextError), MsgIcon::Error, MsgButtons::Ok);
         return false;
     }
@@ -102,7 +93,7 @@ bool Tform_fomenu::g_mentClick(QToolButton* sender) {
         // moved or deleted since it was opened.
         target = file_name;
     }
-    target = withObjectExtension(target);
+    target = QString::fromStdString(withObjectExtension(target.toStdString()));
     save_dialog_name_ = target;
 
     if (!writeDocumentFile(target, encoded.image)) {
@@ -262,7 +253,7 @@ void Tform_fomenu::applyDocument(const ObjectDocument& doc) {
 void Tform_fomenu::applyCommonSteps(const QString& path) {
     const uint32_t background = static_cast<uint32_t>(scene_state.colors[kColorBackground]);
     g_hatter->setColor(background);
-    scene_state.background_rgba = colorToRgba(background);
+    scene_state.setColor(kColorBackground, background);
     g_obj->setColor(static_cast<uint32_t>(scene_state.colors[kColorObject]));
 
     form_feny->g_globamb->setColor(static_cast<uint32_t>(scene_state.colors[kColorGlobalAmbient]));
@@ -281,9 +272,6 @@ void Tform_fomenu::applyCommonSteps(const QString& path) {
     form_anyag->UpdateEnabledState();
     form_feny->rb_1Click();
 
-    const int last = profile.point_count - 1;
-    profile.next_starts_stroke = profile.empty() || profile.point_links[last] == kLinkStart ||
-                                 (separateMode() && profile.point_count > 1);
     file_name = path;
     untitled = false;
     updateCaption();

@@ -19,7 +19,7 @@ SurfaceSize Tform_fomenu::surfaceSize() const {
 }
 
 PixelPos Tform_fomenu::mousePixel(int x, int y) const {
-    return mousePositionToPixel(x, y, surfaceSize(), SnapSettings{snapping(), profile.grid_step});
+    return mousePositionToPixel(x, y, surfaceSize(), SnapSettings{snapping(), profile.gridStep()});
 }
 
 void Tform_fomenu::renderProfilePicture() {
@@ -59,40 +59,20 @@ void Tform_fomenu::gc2dMouseDown(Qt::MouseButton button, int x, int y) {
         renderProfilePicture();  // the square area must be known before a point is placed
     }
     SetModified(true);
-    if (profile.empty()) {
-        profile.next_starts_stroke = true;
-    }
-    profile.dragging = true;
-    profile.append(mousePixel(x, y), gc2d->height(), axis(), g_ford->isChecked());
+    profile.beginDrag(mousePixel(x, y), gc2d->height(), axis(), g_ford->isChecked());
     gc2dPaint();
 }
 
 void Tform_fomenu::gc2dMouseMove(int x, int y) {
-    if (!profile.dragging || profile.empty()) {
-        return;
+    if (profile.dragTo(mousePixel(x, y), gc2d->height(), axis())) {
+        gc2dPaint();
     }
-    const PixelPos pixel = mousePixel(x, y);
-    if (pixel == profile.point_pixels[profile.point_count - 1]) {
-        return;
-    }
-    profile.moveLast(pixel, gc2d->height(), axis());
-    gc2dPaint();
 }
 
 void Tform_fomenu::gc2dMouseUp(Qt::MouseButton /*button*/, int x, int y) {
-    if (!profile.dragging) {
-        return;
+    if (profile.endDrag(mousePixel(x, y), gc2d->height(), axis(), separateMode())) {
+        gc2dPaint();
     }
-    profile.next_starts_stroke = separateMode() ? !profile.next_starts_stroke : false;
-    profile.dragging = false;
-    if (!profile.empty()) {
-        profile.moveLast(mousePixel(x, y), gc2d->height(), axis());
-        const int last = profile.point_count - 1;
-        if (last > 0 && profile.point_pixels[last] == profile.point_pixels[last - 1]) {
-            profile.point_count -= 1;
-        }
-    }
-    gc2dPaint();
 }
 
 void Tform_fomenu::g_folytonosClick() {
@@ -137,15 +117,13 @@ void Tform_fomenu::g_racsClick() {
 }
 
 void Tform_fomenu::g_surubbClick() {
-    if (g_racs->isChecked() && profile.grid_step > 5) {
-        profile.grid_step /= 2;
+    if (g_racs->isChecked() && profile.denserGrid()) {
         gc2dPaint();
     }
 }
 
 void Tform_fomenu::g_ritkabbClick() {
-    if (g_racs->isChecked() && profile.grid_step < 40) {
-        profile.grid_step *= 2;
+    if (g_racs->isChecked() && profile.sparserGrid()) {
         gc2dPaint();
     }
 }

@@ -6,8 +6,8 @@
 #include <algorithm>
 
 #include "app/fomenu.h"
-#include "app/frame_rate.h"
 #include "toolwin/color_button.h"
+#include "view3d/frame_rate.h"
 
 namespace tv {
 
@@ -28,7 +28,7 @@ void Tform_fomenu::TimerTimer() {
                     QStringLiteral("%1 %2").arg(qRound(frames.fps_average)).arg(uiText(kTextFps)));
     }
     showInPanel(status_panels[3], 50,
-                QStringLiteral("%1 %2").arg(profile.point_count).arg(uiText(kTextPoints)));
+                QStringLiteral("%1 %2").arg(profile.pointCount()).arg(uiText(kTextPoints)));
 }
 
 void Tform_fomenu::StatusHint(const QString& hint) {

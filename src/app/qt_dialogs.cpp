@@ -5,7 +5,7 @@
 #include <QMessageBox>
 #include <QStringList>
 
-#include "app/colorref.h"
+#include "util/colorref.h"
 
 namespace tv {
 

@@ -4,7 +4,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "app/dialogs.h"
+#include "util/dialogs.h"
 
 namespace tv {
 
@@ -14,9 +14,11 @@ class QtDialogs final : public Dialogs {
 
     MsgResult message(const QString& text, const QString& caption, MsgIcon icon,
                       MsgButtons buttons) override;
-    std::optional<uint32_t> chooseColor(uint32_t initial) override;
-    std::optional<QString> saveFileName(const QString& preset, const QString& filter) override;
-    std::optional<QString> openFileName(const QString& preset, const QString& filter) override;
+    [[nodiscard]] std::optional<uint32_t> chooseColor(uint32_t initial) override;
+    [[nodiscard]] std::optional<QString> saveFileName(const QString& preset,
+                                                      const QString& filter) override;
+    [[nodiscard]] std::optional<QString> openFileName(const QString& preset,
+                                                      const QString& filter) override;
 
   private:
     QPointer<QWidget> owner_;

@@ -82,6 +82,6 @@ struct ComponentRef {
 
 // Resolves `number`; nothing when it names nothing: negative, above 3327, an empty
 // slot, or a control of another kind than the number's kind requires.
-std::optional<ComponentRef> resolveComponent(int number);
+[[nodiscard]] std::optional<ComponentRef> resolveComponent(int number);
 
 }  // namespace tv

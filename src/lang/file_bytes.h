@@ -13,6 +13,6 @@ inline constexpr size_t kMaxTextFileSize = size_t{64} << 20;
 
 // The bytes of the regular file `path`; nothing when it cannot be opened or read, is
 // not a regular file, or is larger than kMaxTextFileSize.
-std::optional<std::string> readFileBytes(const std::string& path);
+[[nodiscard]] std::optional<std::string> readFileBytes(const std::string& path);
 
 }  // namespace tv

@@ -20,7 +20,7 @@ struct LanguageEntry {
 
 enum class LanguageScanStatus { Ok, NoLanguageFiles, DirectoryUnreadable };
 
-struct LanguageScan {
+struct [[nodiscard]] LanguageScan {
     LanguageScanStatus status = LanguageScanStatus::NoLanguageFiles;
     std::vector<LanguageEntry> languages;  // sorted by name without regard to case
 };
@@ -44,6 +44,7 @@ int findLanguage(const std::vector<LanguageEntry>& languages, std::string_view n
 // that exists, else a file whose name matches without regard to case. Nothing when
 // there is none, or when `name` holds a path separator or a NUL and so cannot name a
 // file of `dir`.
-std::optional<std::string> findLanguageFile(const std::string& dir, std::string_view name);
+[[nodiscard]] std::optional<std::string> findLanguageFile(const std::string& dir,
+                                                          std::string_view name);
 
 }  // namespace tv

@@ -9,7 +9,7 @@ namespace tv {
 // A plain integer with nothing around it: an optional sign, then decimal digits, or
 // hexadecimal digits after "$" or "0x". Gives -1 for anything else, and for a value
 // that does not fit a signed 32-bit integer.
-int parseComponentNumber(std::string_view text);
+[[nodiscard]] int parseComponentNumber(std::string_view text);
 
 struct LanguageLine {
     enum class Kind {
@@ -23,6 +23,6 @@ struct LanguageLine {
 };
 
 // `trimmed` is a line already passed through trimControls.
-LanguageLine parseLanguageLine(std::string_view trimmed);
+[[nodiscard]] LanguageLine parseLanguageLine(std::string_view trimmed);
 
 }  // namespace tv

@@ -22,7 +22,7 @@ struct SettingsLine {
 // `trimmed` is a decoded line already passed through trimControls. The key is matched
 // without regard to case and must be followed by "=" at once; blanks after the "="
 // belong to the value.
-SettingsLine parseSettingsLine(std::string_view trimmed);
+[[nodiscard]] SettingsLine parseSettingsLine(std::string_view trimmed);
 
 // Reads the file's lines in order and calls visit(row, parsed, trimmed line) for each
 // LANGUAGE= line and each error; rows count every line from 1.

@@ -14,7 +14,7 @@ class LineReader {
 
     // Moves to the next line and gives it without its line end; false after the last
     // line. The view stays valid until the next call.
-    bool next(std::string_view& line);
+    [[nodiscard]] bool next(std::string_view& line);
 
     // Row of the line last given, counted from 1.
     int row() const { return row_; }

@@ -18,7 +18,7 @@ struct Segment {
 class SegmentGraph {
   public:
     explicit SegmentGraph(const ProfileModel& profile) {
-        for (int k = 1; k < profile.point_count; ++k) {
+        for (int k = 1; k < profile.pointCount(); ++k) {
             const int8_t link = profile.link(k);
             const TProfilePoint& p0 = profile.points[k - 1];
             const TProfilePoint& p1 = profile.points[k];

@@ -17,7 +17,7 @@ struct FileInfo {
 };
 
 // A count or a file descriptor; on failure `value` is -1 and `error` an errno value.
-struct IoResult {
+struct [[nodiscard]] IoResult {
     int64_t value = -1;
     int error = 0;
     bool ok() const { return value >= 0; }
@@ -30,16 +30,16 @@ class FileOps {
     virtual IoResult openRead(const std::string& path) = 0;
     // Creates a new file for writing; fails if `path` exists. `mode` is subject to umask.
     virtual IoResult createExclusive(const std::string& path, uint32_t mode) = 0;
-    virtual std::optional<FileInfo> statPath(const std::string& path) = 0;
-    virtual std::optional<FileInfo> statOpen(int fd) = 0;
+    [[nodiscard]] virtual std::optional<FileInfo> statPath(const std::string& path) = 0;
+    [[nodiscard]] virtual std::optional<FileInfo> statOpen(int fd) = 0;
     virtual IoResult readAt(int fd, uint8_t* buffer, size_t size, uint64_t offset) = 0;
     virtual IoResult writeAt(int fd, const uint8_t* data, size_t size, uint64_t offset) = 0;
-    virtual bool truncate(int fd, uint64_t size) = 0;
-    virtual bool setMode(int fd, uint32_t mode) = 0;
-    virtual bool sync(int fd) = 0;
-    virtual bool close(int fd) = 0;
-    virtual bool rename(const std::string& from, const std::string& to) = 0;
-    virtual bool remove(const std::string& path) = 0;
+    [[nodiscard]] virtual bool truncate(int fd, uint64_t size) = 0;
+    [[nodiscard]] virtual bool setMode(int fd, uint32_t mode) = 0;
+    [[nodiscard]] virtual bool sync(int fd) = 0;
+    [[nodiscard]] virtual bool close(int fd) = 0;
+    [[nodiscard]] virtual bool rename(const std::string& from, const std::string& to) = 0;
+    [[nodiscard]] virtual bool remove(const std::string& path) = 0;
     // Makes a completed rename durable; failures are ignored by the callers.
     virtual void syncDirectory(const std::string& dir) = 0;
     // The path with symbolic links resolved when it exists, else `path` unchanged.
@@ -50,16 +50,16 @@ class PosixFileOps : public FileOps {
   public:
     IoResult openRead(const std::string& path) override;
     IoResult createExclusive(const std::string& path, uint32_t mode) override;
-    std::optional<FileInfo> statPath(const std::string& path) override;
-    std::optional<FileInfo> statOpen(int fd) override;
+    [[nodiscard]] std::optional<FileInfo> statPath(const std::string& path) override;
+    [[nodiscard]] std::optional<FileInfo> statOpen(int fd) override;
     IoResult readAt(int fd, uint8_t* buffer, size_t size, uint64_t offset) override;
     IoResult writeAt(int fd, const uint8_t* data, size_t size, uint64_t offset) override;
-    bool truncate(int fd, uint64_t size) override;
-    bool setMode(int fd, uint32_t mode) override;
-    bool sync(int fd) override;
-    bool close(int fd) override;
-    bool rename(const std::string& from, const std::string& to) override;
-    bool remove(const std::string& path) override;
+    [[nodiscard]] bool truncate(int fd, uint64_t size) override;
+    [[nodiscard]] bool setMode(int fd, uint32_t mode) override;
+    [[nodiscard]] bool sync(int fd) override;
+    [[nodiscard]] bool close(int fd) override;
+    [[nodiscard]] bool rename(const std::string& from, const std::string& to) override;
+    [[nodiscard]] bool remove(const std::string& path) override;
     void syncDirectory(const std::string& dir) override;
     std::string resolveLinks(const std::string& path) override;
 };

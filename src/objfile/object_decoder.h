@@ -40,6 +40,6 @@ using DecodeResult = std::variant<ObjectRefusal, CurrentObjectFile, LegacyObject
 
 // Validates in this order: size, magic, length, checksum (current format only). A legacy
 // file with more point records than a profile holds is refused as corrupt.
-DecodeResult decodeObjectFile(std::span<const uint8_t> bytes);
+[[nodiscard]] DecodeResult decodeObjectFile(std::span<const uint8_t> bytes);
 
 }  // namespace tv

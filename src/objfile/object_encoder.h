@@ -19,7 +19,7 @@ enum class EncodeStatus {
     TooManyPoints,  // the profile has more than kMaxSavablePoints points; nothing was built
 };
 
-struct EncodeResult {
+struct [[nodiscard]] EncodeResult {
     EncodeStatus status = EncodeStatus::Ok;
     std::vector<uint8_t> image;  // the whole file, empty unless status is Ok
 };

@@ -129,12 +129,14 @@ SafeFileWriter::CommitStatus SafeFileWriter::commit() {
 }
 
 void SafeFileWriter::abort() {
+    // The temporary file is being dropped and the target was never touched: when closing or
+    // removing it fails there is nothing left to do and nobody to tell.
     if (fd_ >= 0) {
-        ops_.close(fd_);
+        static_cast<void>(ops_.close(fd_));
         fd_ = -1;
     }
     if (!temp_path_.empty()) {
-        ops_.remove(temp_path_);
+        static_cast<void>(ops_.remove(temp_path_));
         temp_path_.clear();
     }
     written_ = false;

@@ -33,17 +33,17 @@ class SafeFileWriter {
     // Creates the temporary file. An existing target passes on its permission bits, with
     // the owner's write bit added; a new file gets the usual permissions under the umask.
     // A symbolic link as target is kept: the file it points to is replaced.
-    BeginStatus begin(const std::string& target);
+    [[nodiscard]] BeginStatus begin(const std::string& target);
 
     // Writes the whole image into the temporary file; a second call (Retry) starts over.
-    WriteStatus writeAll(std::span<const uint8_t> image);
+    [[nodiscard]] WriteStatus writeAll(std::span<const uint8_t> image);
 
     // Writes bytes at `offset` of the temporary file, for files written piece by piece.
-    WriteStatus writeAt(uint64_t offset, std::span<const uint8_t> bytes);
+    [[nodiscard]] WriteStatus writeAt(uint64_t offset, std::span<const uint8_t> bytes);
 
     // Flushes and closes the temporary file and renames it over the target. Fails unless
     // something was written and no write failed since the last writeAll() began.
-    CommitStatus commit();
+    [[nodiscard]] CommitStatus commit();
 
     // Drops the temporary file; the target is untouched. Harmless when nothing is open.
     void abort();
@@ -63,7 +63,8 @@ class SafeFileWriter {
 enum class SafeSaveOutcome { Ok, CreateFailed, IoError, ShortWrite, CommitFailed };
 
 // All the steps at once, without retry, for callers that cannot ask the user.
-SafeSaveOutcome saveFileSafely(const std::string& target, std::span<const uint8_t> image,
-                               FileOps& ops = posixFileOps());
+[[nodiscard]] SafeSaveOutcome saveFileSafely(const std::string& target,
+                                             std::span<const uint8_t> image,
+                                             FileOps& ops = posixFileOps());
 
 }  // namespace tv

@@ -24,7 +24,7 @@ class StreamingFileWriter {
     StreamingFileWriter& operator=(const StreamingFileWriter&) = delete;
 
     // Creates the temporary file; false when it cannot be made (then nothing is open).
-    bool begin(const std::string& target);
+    [[nodiscard]] bool begin(const std::string& target);
 
     // Appends bytes. After a failed write further bytes are dropped; commit() reports it.
     void append(std::span<const uint8_t> bytes);
@@ -39,7 +39,7 @@ class StreamingFileWriter {
     uint64_t size() const { return flushed_ + used_; }
 
     // Writes what is buffered, flushes the file and renames it over the target.
-    SafeSaveOutcome commit();
+    [[nodiscard]] SafeSaveOutcome commit();
 
     // Drops the temporary file; the target is untouched. Harmless when nothing is open.
     void abort();

@@ -24,14 +24,15 @@ class WholeFileReader {
 
     // Opens a regular file and takes its size; anything else (a missing file, a folder,
     // a device) cannot be opened. A file larger than `max_size` is closed again.
-    OpenStatus open(const std::string& path, uint64_t max_size = objfile::kMaxFileSize);
+    [[nodiscard]] OpenStatus open(const std::string& path,
+                                  uint64_t max_size = objfile::kMaxFileSize);
 
     // The size found by open().
     uint64_t size() const { return size_; }
 
     // Reads size() bytes into `bytes`. Incomplete when the file ended early; `bytes` then
     // holds what was read.
-    ReadStatus read(std::vector<uint8_t>& bytes);
+    [[nodiscard]] ReadStatus read(std::vector<uint8_t>& bytes);
 
     void close();
 

@@ -202,12 +202,12 @@ void ProfileCanvas::paint(QImage& buffer, const ProfileModel& model, CanvasOptio
     }
     const int w = image.width;
     const int h = image.height;
-    const int s = model.canvas_size;
-    const int count = std::min<int>(model.point_count, kMaxPoints);
+    const int s = model.canvasSize();
+    const int count = model.pointCount();
 
     image.fillRect(0, 0, w, h, kBackground);
     if (options.show_grid) {
-        paintGrid(image, model.grid_step);
+        paintGrid(image, model.gridStep());
     }
     image.fillRect(s - 4, 0, 1, h, kFrameColor);
     image.fillRect(0, h - s + 3, w, 1, kFrameColor);
@@ -233,7 +233,7 @@ void ProfileCanvas::paint(QImage& buffer, const ProfileModel& model, CanvasOptio
         for (int i = 0; i < last; ++i) {
             paintMarker(image, model.point_pixels[i], kMarkerColor);
         }
-        const uint32_t last_color = model.dragging                   ? kDraggedColor
+        const uint32_t last_color = model.isDragging()               ? kDraggedColor
                                     : model.link(last) == kLinkStart ? kStrokeStartColor
                                                                      : kJoinedColor;
         paintMarker(image, model.point_pixels[last], last_color);

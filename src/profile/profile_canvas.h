@@ -37,6 +37,6 @@ class ProfileCanvas {
 // The normal tick of a segment from `from` to `to` with link `link`: the offset from the
 // segment's midpoint to the tick's end, 10 pixels long on the normal side. Ends on the
 // same pixel have no direction and give no tick.
-bool normalTickOffset(PixelPos from, PixelPos to, int link, PixelPos& offset);
+[[nodiscard]] bool normalTickOffset(PixelPos from, PixelPos to, int link, PixelPos& offset);
 
 }  // namespace tv

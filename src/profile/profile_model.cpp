@@ -75,6 +75,41 @@ void ProfileModel::moveLast(PixelPos pixel, int surface_height, Axis axis) {
     points[last] = pixelToProfile(pixel, surface_height, axis);
 }
 
+bool ProfileModel::beginDrag(PixelPos pixel, int surface_height, Axis axis, bool flip) {
+    if (full()) {
+        return false;
+    }
+    if (empty()) {
+        next_starts_stroke = true;
+    }
+    dragging = true;
+    return append(pixel, surface_height, axis, flip);
+}
+
+bool ProfileModel::dragTo(PixelPos pixel, int surface_height, Axis axis) {
+    if (!dragging || empty() || pixel == point_pixels[point_count - 1]) {
+        return false;
+    }
+    moveLast(pixel, surface_height, axis);
+    return true;
+}
+
+bool ProfileModel::endDrag(PixelPos pixel, int surface_height, Axis axis, bool separate_mode) {
+    if (!dragging) {
+        return false;
+    }
+    next_starts_stroke = separate_mode ? !next_starts_stroke : false;
+    dragging = false;
+    if (!empty()) {
+        moveLast(pixel, surface_height, axis);
+        const int last = point_count - 1;
+        if (last > 0 && point_pixels[last] == point_pixels[last - 1]) {
+            --point_count;
+        }
+    }
+    return true;
+}
+
 void ProfileModel::updateNextStartsStroke(bool separate_mode) {
     next_starts_stroke =
         point_links[point_count - 1] == kLinkStart || (separate_mode && point_count > 1);
@@ -98,6 +133,22 @@ void ProfileModel::startNewStroke() {
         --point_count;
     }
     next_starts_stroke = true;
+}
+
+bool ProfileModel::denserGrid() {
+    if (grid_step <= 5) {
+        return false;
+    }
+    grid_step /= 2;
+    return true;
+}
+
+bool ProfileModel::sparserGrid() {
+    if (grid_step >= 40) {
+        return false;
+    }
+    grid_step *= 2;
+    return true;
 }
 
 void ProfileModel::convertAxis(Axis to) {

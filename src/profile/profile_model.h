@@ -40,16 +40,19 @@ struct SurfaceSize {
 };
 
 // Points are indexed from 0 here; point number i of the user's view is index i - 1.
+// Entries from pointCount() on are stale and never read. The counters and the editing
+// state change only through the operations below, which keep them within their rules.
 class ProfileModel {
   public:
     std::array<TProfilePoint, kMaxPoints> points{};
     std::array<PixelPos, kMaxPoints> point_pixels{};
     std::array<int8_t, kMaxPoints> point_links{};
-    uint16_t point_count = 0;
-    uint16_t canvas_size = 0;
-    uint8_t grid_step = 10;
-    bool dragging = false;
-    bool next_starts_stroke = true;
+
+    int pointCount() const { return point_count; }
+    int canvasSize() const { return canvas_size; }
+    int gridStep() const { return grid_step; }  // 5, 10, 20 or 40
+    bool isDragging() const { return dragging; }
+    bool nextStartsStroke() const { return next_starts_stroke; }
 
     bool full() const { return point_count >= kMaxPoints; }
     bool empty() const { return point_count == 0; }
@@ -67,11 +70,28 @@ class ProfileModel {
     // Moves the last point to `pixel`; its link is kept.
     void moveLast(PixelPos pixel, int surface_height, Axis axis);
 
+    // A press of the left button: appends a point at `pixel` that follows the mouse until
+    // the release. On an empty profile the point begins a stroke. False when full.
+    bool beginDrag(PixelPos pixel, int surface_height, Axis axis, bool flip);
+
+    // The mouse moved while a point is dragged: the last point goes to `pixel`. False when
+    // nothing is dragged or the point is already there.
+    bool dragTo(PixelPos pixel, int surface_height, Axis axis);
+
+    // The release: the dragged point settles at `pixel`, and is dropped when that is the
+    // pixel of the point before it. Separate mode alternates between a stroke's first and
+    // second point; continuous mode joins the next point. False when nothing was dragged.
+    bool endDrag(PixelPos pixel, int surface_height, Axis axis, bool separate_mode);
+
     // Removes the last point and recomputes next_starts_stroke for the new end.
     void removeLast(bool separate_mode);
 
     // Drops a trailing lone point and makes the next point begin a new stroke.
     void startNewStroke();
+
+    // Halves or doubles the grid spacing within 5..40; false when it is at that end.
+    bool denserGrid();
+    bool sparserGrid();
 
     // Re-reads the figure against the other axis; pixel positions stay as they are.
     void convertAxis(Axis to);
@@ -88,6 +108,12 @@ class ProfileModel {
 
   private:
     void updateNextStartsStroke(bool separate_mode);
+
+    uint16_t point_count = 0;
+    uint16_t canvas_size = 0;
+    uint8_t grid_step = 10;
+    bool dragging = false;
+    bool next_starts_stroke = true;
 };
 
 }  // namespace tv

@@ -84,12 +84,9 @@ void Tform_anyag::StoreColors() {
     const uint32_t diffuse = g_mdiff->color();
     const uint32_t ambient = g_mamb->color();
     const uint32_t specular = g_mspec->color();
-    scene.colors[kColorObject] = static_cast<int32_t>(diffuse);
-    scene.colors[kColorMaterialAmbient] = static_cast<int32_t>(ambient);
-    scene.colors[kColorMaterialSpecular] = static_cast<int32_t>(specular);
-    scene.material_diffuse = colorToRgba(diffuse, scene.opacity);
-    scene.material_ambient = colorToRgba(ambient, scene.opacity);
-    scene.material_specular = colorToRgba(specular, scene.opacity);
+    scene.setColor(kColorObject, diffuse);
+    scene.setColor(kColorMaterialAmbient, ambient);
+    scene.setColor(kColorMaterialSpecular, specular);
     host_.setObjectButtonColor(diffuse);
 }
 

@@ -1,6 +1,6 @@
 #include "toolwin/color_button.h"
 
-#include "app/colorref.h"
+#include "util/colorref.h"
 
 namespace tv {
 

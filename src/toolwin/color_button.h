@@ -5,7 +5,7 @@
 #include <QToolButton>
 #include <cstdint>
 
-#include "app/dialogs.h"
+#include "util/dialogs.h"
 
 namespace tv {
 
@@ -20,7 +20,7 @@ class ColorButton final : public QToolButton {
 
     // Opens the colour dialog with the button's colour; true when the user chose one,
     // which the button then shows.
-    bool chooseColor(Dialogs& dialogs);
+    [[nodiscard]] bool chooseColor(Dialogs& dialogs);
 };
 
 }  // namespace tv

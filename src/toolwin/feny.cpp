@@ -324,14 +324,10 @@ void Tform_feny::StoreColors() {
     const uint32_t diffuse = g_ldiff->color();
     const uint32_t ambient = g_lamb->color();
     const uint32_t specular = g_lspec->color();
-    scene.colors[kColorGlobalAmbient] = static_cast<int32_t>(global_ambient);
-    scene.global_ambient = colorToRgba(global_ambient);
-    scene.colors[lightDiffuseIndex(light)] = static_cast<int32_t>(diffuse);
-    scene.colors[lightAmbientIndex(light)] = static_cast<int32_t>(ambient);
-    scene.colors[lightSpecularIndex(light)] = static_cast<int32_t>(specular);
-    scene.light_diffuse[light] = colorToRgba(diffuse);
-    scene.light_ambient[light] = colorToRgba(ambient);
-    scene.light_specular[light] = colorToRgba(specular);
+    scene.setColor(kColorGlobalAmbient, global_ambient);
+    scene.setColor(lightDiffuseIndex(light), diffuse);
+    scene.setColor(lightAmbientIndex(light), ambient);
+    scene.setColor(lightSpecularIndex(light), specular);
 }
 
 void Tform_feny::g_alapClick() {
@@ -359,13 +355,7 @@ void Tform_feny::g_alapClick() {
     tb_py->setValue(kDefaultSpotSteps[1]);
     tb_pz->setValue(kDefaultSpotSteps[2]);
 
-    // Light 1's colours came from the buttons; the other lights' come from the table.
     for (int light = 0; light < kLightCount; ++light) {
-        if (light != 0) {
-            scene.light_diffuse[light] = colorToRgba(defaultColor(lightDiffuseIndex(light)));
-            scene.light_ambient[light] = colorToRgba(defaultColor(lightAmbientIndex(light)));
-            scene.light_specular[light] = colorToRgba(defaultColor(lightSpecularIndex(light)));
-        }
         scene.light_position[light] = defaultLightPosition(light);
         scene.light_on[light] = defaultLightOn(light);
         scene.light_indicated[light] = false;
@@ -375,8 +365,9 @@ void Tform_feny::g_alapClick() {
         scene.spot_direction_steps[light] = kDefaultSpotSteps;
         scene.spot_direction[light] = spotDirectionFromSteps(kDefaultSpotSteps);
     }
+    // Light 1's colours came from the buttons; the other lights' come from the table.
     for (int index = lightDiffuseIndex(1); index <= lightSpecularIndex(2); ++index) {
-        scene.colors[index] = kDefaultColors[index];
+        scene.setColor(index, defaultColor(index));
     }
 
     rb_1Click();

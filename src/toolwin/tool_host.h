@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "app/dialogs.h"
+#include "util/dialogs.h"
 #include "view3d/scene_state.h"
 
 namespace tv {

@@ -107,6 +107,10 @@ struct TSceneState {
     float material_shininess = 0.0f;
     float opacity = 0.0f;
 
+    // Stores entry `index` of the colour table (0x00BBGGRR) together with the OpenGL colour
+    // derived from it; the material's colours take the current opacity as their alpha.
+    void setColor(int index, uint32_t color);
+
     friend bool operator==(const TSceneState&, const TSceneState&) = default;
 };
 

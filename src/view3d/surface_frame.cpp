@@ -38,7 +38,7 @@ SegmentKind segmentNormal(TProfilePoint from, TProfilePoint to, int8_t link,
 void SurfaceFrame::prepare(const ProfileModel& profile, Axis new_axis, double zoom_factor,
                            int new_segments) {
     axis = new_axis;
-    point_count = std::min<int>(profile.point_count, kMaxPoints);
+    point_count = profile.pointCount();
     segments = std::clamp(new_segments, 0, kMaxSegments);
 
     if (segments > 0) {

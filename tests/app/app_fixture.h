@@ -5,8 +5,13 @@
 
 #include <QApplication>
 #include <QTest>
+#include <QToolButton>
 
 #include "app/fomenu.h"
+#include "objfile/object_document.h"
+#include "objfile/object_encoder.h"
+#include "objfile/scratch_folder.h"
+#include "support/find_child.h"
 #include "support/scripted_dialogs.h"
 #include "view3d/view3d_widget.h"
 
@@ -19,7 +24,7 @@ class AppFixture : public ::testing::Test {
         dialogs = scripted.get();
         form.setDialogs(std::move(scripted));
         form.createWindows();
-        form.gl_view->setContinuousRendering(false);
+        child<View3DWidget>("gl_view")->setContinuousRendering(false);
         form.Startup();
         form.resize(640, 422);
         form.show();
@@ -28,13 +33,49 @@ class AppFixture : public ::testing::Test {
         form.SetModified(false);
     }
 
+    // The control or tool window of the main window named `name` in the program.
+    template <class W>
+    W* child(const char* name) {
+        return test::child<W>(form, name);
+    }
+
+    QToolButton* button(const char* name) { return child<QToolButton>(name); }
+
     void click(QPoint at, Qt::MouseButton button = Qt::LeftButton) {
-        QTest::mousePress(form.gc2d, button, {}, at);
-        QTest::mouseRelease(form.gc2d, button, {}, at);
+        QWidget* surface = child<QWidget>("gc2d");
+        QTest::mousePress(surface, button, {}, at);
+        QTest::mouseRelease(surface, button, {}, at);
+    }
+
+    // Opens `document` with the Open command, from a file of the fixture's own; changes
+    // made before are discarded.
+    void openDocument(const ObjectDocument& document) {
+        const EncodeResult encoded = encodeObjectFile(document);
+        ASSERT_EQ(encoded.status, EncodeStatus::Ok);
+        writeBytes(opened_.file("opened.tvl"), encoded.image);
+        if (form.IsModified()) {
+            dialogs->message_answers.push_back(MsgResult::No);
+        }
+        dialogs->file_answers.push_back(QString::fromStdString(opened_.file("opened.tvl")));
+        form.g_megnyitClick();
+    }
+
+    // A document whose profile is `count` points of one stroke, as long as a file allows.
+    static ObjectDocument documentOfPoints(int count) {
+        ObjectDocument document;
+        document.profile.count = static_cast<uint16_t>(count);
+        for (int i = 0; i < count; ++i) {
+            document.profile.links[i] = i == 0 ? kLinkStart : kLinkLeft;
+            document.profile.points[i] = {0.5, -1.0 + 2.0 * i / count};
+        }
+        return document;
     }
 
     Tform_fomenu form;
     ScriptedDialogs* dialogs = nullptr;
+
+  private:
+    ScratchFolder opened_;
 };
 
 }  // namespace tv::test

@@ -21,12 +21,12 @@ QImage referencePicture(QSize size, const ProfileModel& model, CanvasOptions opt
     QImage image(size, QImage::Format_RGB32);
     const int w = size.width();
     const int h = size.height();
-    const int s = model.canvas_size;
+    const int s = model.canvasSize();
     {
         QPainter p(&image);
         p.fillRect(0, 0, w, h, QColor(192, 192, 192));
         if (options.show_grid) {
-            const int step = model.grid_step > 0 ? model.grid_step : 10;
+            const int step = model.gridStep();
             const QColor grey(128, 128, 128);
             for (int y = h - 4; y == h - 4 || y >= 3; y -= step) {
                 p.fillRect(3, y, std::max(0, w - 7), 1, grey);
@@ -46,7 +46,7 @@ QImage referencePicture(QSize size, const ProfileModel& model, CanvasOptions opt
         lines.wideLine({3, h - 4}, {w - 4, h - 4}, qRgb(128, 0, 0));
     }
     const QRgb navy = qRgb(0, 0, 128);
-    for (int i = 1; i < model.point_count; ++i) {
+    for (int i = 1; i < model.pointCount(); ++i) {
         const int link = model.link(i);
         if (link == kLinkStart) {
             continue;
@@ -61,10 +61,10 @@ QImage referencePicture(QSize size, const ProfileModel& model, CanvasOptions opt
         }
     }
     QPainter p(&image);
-    for (int i = 0; i < model.point_count; ++i) {
-        const bool last = i == model.point_count - 1;
+    for (int i = 0; i < model.pointCount(); ++i) {
+        const bool last = i == model.pointCount() - 1;
         const QColor color = !last                         ? QColor(0, 0, 0)
-                             : model.dragging              ? QColor(0, 255, 0)
+                             : model.isDragging()          ? QColor(0, 255, 0)
                              : model.link(i) == kLinkStart ? QColor(255, 0, 0)
                                                            : QColor(0, 128, 128);
         p.fillRect(model.point_pixels[i].x - 2, model.point_pixels[i].y - 2, 5, 5, color);
@@ -113,22 +113,31 @@ class RandomProfiles {
 
     int8_t link() { return chance(0.1) ? kLinkStart : chance(0.5) ? kLinkLeft : kLinkFlipped; }
 
-    void append(ProfileModel& model, QSize size) {
-        const int i = model.point_count;
+    // Appends a point with a random link, pressed and still held with chance `dragged`.
+    void append(ProfileModel& model, QSize size, double dragged) {
+        const int i = model.pointCount();
         const PixelPos before =
             i > 0 ? model.point_pixels[i - 1] : PixelPos{size.width() / 2, size.height() / 2};
-        model.point_pixels[i] = pixel(size, before);
+        const PixelPos at = pixel(size, before);
+        if (chance(dragged)) {
+            model.beginDrag(at, size.height(), Axis::Y, false);
+        } else {
+            model.append(at, size.height(), Axis::Y, false);
+        }
         model.point_links[i] = link();
-        model.point_count = static_cast<uint16_t>(i + 1);
     }
 
     void fill(ProfileModel& model, QSize size, int count) {
         model.clear();
+        model.endDrag({}, size.height(), Axis::Y, false);  // a point still held is let go
         model.relayout(SurfaceSize{size.width(), size.height()}, Axis::Y);
-        model.grid_step = static_cast<uint8_t>(between(0, 40));
-        model.dragging = chance(0.3);
+        while (model.denserGrid()) {
+        }
+        for (int sparser = between(0, 3); sparser > 0; --sparser) {
+            model.sparserGrid();
+        }
         for (int i = 0; i < count; ++i) {
-            append(model, size);
+            append(model, size, i == count - 1 ? 0.3 : 0.0);
         }
     }
 
@@ -172,8 +181,8 @@ TEST(CanvasLayer, EditsPaintAsTheSimplePainterDoes) {
     random.fill(*other, size, 30);
     for (int step = 0; step < 600; ++step) {
         std::string what;
-        const int last = model->point_count - 1;
-        switch (random.between(0, 11)) {
+        const int last = model->pointCount() - 1;
+        switch (random.between(0, 12)) {
             case 0:
             case 1:
             case 2:
@@ -186,14 +195,12 @@ TEST(CanvasLayer, EditsPaintAsTheSimplePainterDoes) {
             case 4:
                 what = "add a point";
                 if (!model->full()) {
-                    random.append(*model, size);
+                    random.append(*model, size, 0.5);
                 }
                 break;
             case 5:
                 what = "remove the last point";
-                if (last >= 0) {
-                    --model->point_count;
-                }
+                model->removeLast(random.chance(0.5));
                 break;
             case 6:
                 what = "move an earlier point";
@@ -210,8 +217,9 @@ TEST(CanvasLayer, EditsPaintAsTheSimplePainterDoes) {
                 break;
             case 8:
                 what = "remove several points";
-                model->point_count =
-                    static_cast<uint16_t>(std::max(0, last + 1 - random.between(2, 8)));
+                for (int n = random.between(2, 8); n > 0; --n) {
+                    model->removeLast(false);
+                }
                 break;
             case 9:
                 what = "open another profile";
@@ -223,6 +231,13 @@ TEST(CanvasLayer, EditsPaintAsTheSimplePainterDoes) {
                 buffer = QImage(size, QImage::Format_RGB32);
                 model->relayout(SurfaceSize{size.width(), size.height()}, Axis::Y);
                 break;
+            case 11:
+                what = "release the dragged point";
+                if (last >= 0) {
+                    model->endDrag(model->point_pixels[last], size.height(), Axis::Y,
+                                   random.chance(0.5));
+                }
+                break;
             default:
                 what = "paint another profile in between";
                 {
@@ -231,7 +246,6 @@ TEST(CanvasLayer, EditsPaintAsTheSimplePainterDoes) {
                 }
                 break;
         }
-        model->dragging = random.chance(0.5);
         expectSameAsReference(canvas, buffer, *model, random.options(),
                               "step " + std::to_string(step) + ", " + what);
     }
@@ -243,7 +257,8 @@ TEST(CanvasLayer, TheLargestProfileOnALargeSurface) {
     auto model = std::make_unique<ProfileModel>();
     const QSize size(1200, 1000);
     random.fill(*model, size, kMaxPoints);
-    model->grid_step = 5;
+    while (model->denserGrid()) {
+    }
     QImage buffer(size, QImage::Format_RGB32);
     expectSameAsReference(canvas, buffer, *model, {true, Axis::Y}, "first paint");
     model->point_pixels[kMaxPoints - 1] = {600, 500};

@@ -49,7 +49,7 @@ class DocumentTest : public test::AppFixture {
   protected:
     void saveAs(const std::string& path) {
         dialogs->file_answers.push_back(QString::fromStdString(path));
-        ASSERT_TRUE(form.g_mentClick(form.g_mentmaskent));
+        ASSERT_TRUE(form.g_mentClick(button("g_mentmaskent")));
     }
     void open(const std::string& path) {
         dialogs->file_answers.push_back(QString::fromStdString(path));
@@ -69,58 +69,59 @@ class DocumentTest : public test::AppFixture {
 
 TEST_F(DocumentTest, SavedDocumentOpensAsItWasAndNamed) {
     drawSomething();
-    form.g_kulon->click();
-    form.g_ford->click();
+    button("g_kulon")->click();
+    button("g_ford")->click();
     click(QPoint(120, 60));
     click(QPoint(140, 120));
-    form.g_x->click();
-    form.list_tip->setCurrentIndex(3);
-    form.szog->setValue(42);
-    form.g_tengely->click();
+    button("g_x")->click();
+    child<QComboBox>("list_tip")->setCurrentIndex(3);
+    child<QSpinBox>("szog")->setValue(42);
+    button("g_tengely")->click();
     dialogs->color_answers.push_back(0x123456);
-    form.g_hatterClick(form.g_hatter);
-    form.form_zoom->tb_zoom->setValue(250);
-    form.form_mozg->tb_z->setValue(-120);
-    form.form_forg->tb_y->setValue(-3);
-    form.form_anyag->tb_atl->setValue(40);
-    form.form_anyag->tb_mshininess->setValue(70);
-    form.scene_state.rotation_matrix[1] = 0.25;
-    form.form_feny->rb_poz->setChecked(true);
-    form.form_feny->cb_spot->setChecked(true);
-    form.form_feny->tb_vsz->setValue(30);
+    form.g_hatterClick(child<ColorButton>("g_hatter"));
+    child<Tform_zoom>("form_zoom")->tb_zoom->setValue(250);
+    child<Tform_mozg>("form_mozg")->tb_z->setValue(-120);
+    child<Tform_forg>("form_forg")->tb_y->setValue(-3);
+    Tform_anyag* form_anyag = child<Tform_anyag>("form_anyag");
+    form_anyag->tb_atl->setValue(40);
+    form_anyag->tb_mshininess->setValue(70);
+    form.scene().rotation_matrix[1] = 0.25;
+    Tform_feny* form_feny = child<Tform_feny>("form_feny");
+    form_feny->rb_poz->setChecked(true);
+    form_feny->cb_spot->setChecked(true);
+    form_feny->tb_vsz->setValue(30);
     const ObjectDocument saved = form.documentFromWindows();
 
     saveAs(folder.file("model"));
-    EXPECT_EQ(form.file_name.toStdString(), folder.file("model.tvl"));
+    EXPECT_EQ(form.fileName().toStdString(), folder.file("model.tvl"));
     EXPECT_FALSE(form.IsModified());
     EXPECT_EQ(fileBytes(folder.file("model.tvl")).size(), 357u + 17u * 5u);
 
     form.g_ujClick();
-    form.g_y->click();
-    form.form_zoom->g_alapClick();
+    button("g_y")->click();
+    child<Tform_zoom>("form_zoom")->g_alapClick();
     dialogs->message_answers.push_back(MsgResult::No);
     open(folder.file("model.tvl"));
     EXPECT_EQ(form.documentFromWindows(), saved);
     EXPECT_FALSE(form.IsModified());
-    EXPECT_FALSE(form.untitled);
+    EXPECT_FALSE(form.isUntitled());
     EXPECT_EQ(form.windowTitle().toStdString(),
               "OpenGL Torvelle [" + folder.file("model.tvl") + "]");
-    EXPECT_EQ(form.g_hatter->color(), 0x123456u);
-    EXPECT_FLOAT_EQ(form.scene_state.background_rgba[0], 0x56 / 255.0f);
+    EXPECT_EQ(child<ColorButton>("g_hatter")->color(), 0x123456u);
+    EXPECT_FLOAT_EQ(form.scene().background_rgba[0], 0x56 / 255.0f);
 }
 
 TEST_F(DocumentTest, RandomProfilesRoundTripThroughTheWindows) {
     std::mt19937 random(7);
     std::uniform_real_distribution<double> coordinate(-3.0, 3.0);
     for (int round = 0; round < 5; ++round) {
-        const int count = static_cast<int>(random() % 300);
-        std::vector<int8_t> links(count);
-        std::vector<TProfilePoint> points(count);
-        for (int i = 0; i < count; ++i) {
-            links[i] = static_cast<int8_t>(static_cast<int>(random() % 3) - 1);
-            points[i] = {coordinate(random), coordinate(random)};
+        ObjectDocument drawn;
+        drawn.profile.count = static_cast<uint16_t>(random() % 300);
+        for (int i = 0; i < drawn.profile.count; ++i) {
+            drawn.profile.links[i] = static_cast<int8_t>(static_cast<int>(random() % 3) - 1);
+            drawn.profile.points[i] = {coordinate(random), coordinate(random)};
         }
-        form.profile.replace(count, links.data(), points.data(), false);
+        openDocument(drawn);
         const ObjectDocument saved = form.documentFromWindows();
         saveAs(folder.file("random.tvl"));
         form.g_ujClick();
@@ -131,23 +132,23 @@ TEST_F(DocumentTest, RandomProfilesRoundTripThroughTheWindows) {
 
 TEST_F(DocumentTest, ExtensionRuleAppliesAfterTheDialog) {
     saveAs(folder.file("a.TVL"));
-    EXPECT_EQ(form.file_name.toStdString(), folder.file("a.TVL"));
-    saveAs(folder.file("b.Tvl"));
-    EXPECT_EQ(form.file_name.toStdString(), folder.file("b.Tvl"));
+    EXPECT_EQ(form.fileName().toStdString(), folder.file("a.TVL"));
     saveAs(folder.file("x.tv"));
-    EXPECT_EQ(form.file_name.toStdString(), folder.file("x.tv.tvl"));
+    EXPECT_EQ(form.fileName().toStdString(), folder.file("x.tv.tvl"));
+    EXPECT_EQ(form.windowTitle().toStdString(),
+              "OpenGL Torvelle [" + folder.file("x.tv.tvl") + "]");
 }
 
 TEST_F(DocumentTest, SaveOfANamedDocumentNeedsNoDialogEvenWhenItsFileIsGone) {
     saveAs(folder.file("kept.tvl"));
     QFile::remove(QString::fromStdString(folder.file("kept.tvl")));
     drawSomething();
-    ASSERT_TRUE(form.g_mentClick(form.g_ment));
+    ASSERT_TRUE(form.g_mentClick(button("g_ment")));
     EXPECT_TRUE(dialogs->file_answers.empty());
     EXPECT_EQ(fileBytes(folder.file("kept.tvl")).size(), 357u + 17u * 3u);
     // Save as is preset with the document's own name.
     dialogs->file_answers.push_back(std::nullopt);
-    EXPECT_FALSE(form.g_mentClick(form.g_mentmaskent));
+    EXPECT_FALSE(form.g_mentClick(button("g_mentmaskent")));
     EXPECT_EQ(dialogs->file_presets.back().toStdString(), folder.file("kept.tvl"));
 }
 
@@ -157,12 +158,12 @@ TEST_F(DocumentTest, SaveQuestionNeverLosesChanges) {
     dialogs->message_answers.push_back(MsgResult::Yes);
     dialogs->file_answers.push_back(std::nullopt);
     form.g_ujClick();
-    EXPECT_EQ(form.profile.point_count, 3);
+    EXPECT_EQ(form.profileModel().pointCount(), 3);
     EXPECT_TRUE(form.IsModified());
     // Cancel: nothing changes.
     dialogs->message_answers.push_back(MsgResult::Cancel);
     form.g_ujClick();
-    EXPECT_EQ(form.profile.point_count, 3);
+    EXPECT_EQ(form.profileModel().pointCount(), 3);
     // The window does not close either.
     bool can_close = true;
     dialogs->message_answers.push_back(MsgResult::Cancel);
@@ -171,7 +172,7 @@ TEST_F(DocumentTest, SaveQuestionNeverLosesChanges) {
     // No: the profile is cleared, the scene stays.
     dialogs->message_answers.push_back(MsgResult::No);
     form.g_ujClick();
-    EXPECT_EQ(form.profile.point_count, 0);
+    EXPECT_EQ(form.profileModel().pointCount(), 0);
     EXPECT_FALSE(form.IsModified());
     EXPECT_EQ(dialogs->messages.back().text,
               QStringLiteral("Object has been modified. Do you want to save changes?"));
@@ -183,8 +184,8 @@ TEST_F(DocumentTest, YesSavesAndThenGoesOn) {
     dialogs->message_answers.push_back(MsgResult::Yes);
     dialogs->file_answers.push_back(QString::fromStdString(folder.file("before-new")));
     form.g_ujClick();
-    EXPECT_EQ(form.profile.point_count, 0);
-    EXPECT_TRUE(form.untitled);
+    EXPECT_EQ(form.profileModel().pointCount(), 0);
+    EXPECT_TRUE(form.isUntitled());
     EXPECT_EQ(form.windowTitle(), QStringLiteral("OpenGL Torvelle [Untitled]"));
     EXPECT_EQ(fileBytes(folder.file("before-new.tvl")).size(), 357u + 17u * 3u);
     // Unmodified: closing asks nothing.
@@ -200,8 +201,8 @@ TEST_F(DocumentTest, RefusedFilesLeaveTheDocumentAlone) {
         open(path);
         EXPECT_EQ(lastMessage(), message.arg(QString::fromStdString(path)));
         EXPECT_EQ(dialogs->messages.back().caption, QStringLiteral("Error"));
-        EXPECT_EQ(form.profile.point_count, 3);
-        EXPECT_TRUE(form.untitled);
+        EXPECT_EQ(form.profileModel().pointCount(), 3);
+        EXPECT_TRUE(form.isUntitled());
         EXPECT_FALSE(form.IsModified());
     };
     expectRefusal(folder.file("missing.tvl"), QStringLiteral("Cannot open %1"));
@@ -225,8 +226,8 @@ TEST_F(DocumentTest, NewerVersionIsReportedAndLoaded) {
     ASSERT_FALSE(dialogs->messages.empty());
     EXPECT_EQ(dialogs->messages.front().text,
               QStringLiteral("This file requires OpenGL Torvelle version 1.1 or newer!"));
-    EXPECT_EQ(form.szog->value(), 12);
-    EXPECT_FALSE(form.untitled);
+    EXPECT_EQ(child<QSpinBox>("szog")->value(), 12);
+    EXPECT_FALSE(form.isUntitled());
 }
 
 std::vector<uint8_t> legacyImage(uint8_t kind, std::vector<std::pair<uint16_t, uint16_t>> records) {
@@ -252,25 +253,25 @@ TEST_F(DocumentTest, LegacyFilesAskAboutFlatImagesAndWarnAboutTheOldFormat) {
     writeBytes(folder.file("flat.tvl"), legacyImage(3, {{3100, 3200}, {150, 300}}));
     dialogs->message_answers.push_back(MsgResult::No);
     open(folder.file("flat.tvl"));
-    EXPECT_EQ(form.profile.point_count, 0);
-    EXPECT_TRUE(form.untitled);
+    EXPECT_EQ(form.profileModel().pointCount(), 0);
+    EXPECT_TRUE(form.isUntitled());
 
     dialogs->message_answers.push_back(MsgResult::Yes);
     open(folder.file("flat.tvl"));
     ASSERT_GE(dialogs->messages.size(), 2u);
     EXPECT_TRUE(dialogs->messages.back().text.contains(QStringLiteral("Torvelle.\rIf you")));
     EXPECT_EQ(dialogs->messages.back().caption, QStringLiteral("Warning"));
-    ASSERT_EQ(form.profile.point_count, 2);
-    EXPECT_DOUBLE_EQ(form.profile.points[0].x, (100 - 33) / 240.0);
-    EXPECT_DOUBLE_EQ(form.profile.points[0].y, (479 - 200) / 240.0 - 1);
-    EXPECT_EQ(form.form_zoom->tb_zoom->value(), 200);
-    EXPECT_EQ(form.scene_state.colors[kColorBackground], 0xC0C0C0);
-    EXPECT_EQ(form.szog->value(), 9);
+    ASSERT_EQ(form.profileModel().pointCount(), 2);
+    EXPECT_DOUBLE_EQ(form.profileModel().points[0].x, (100 - 33) / 240.0);
+    EXPECT_DOUBLE_EQ(form.profileModel().points[0].y, (479 - 200) / 240.0 - 1);
+    EXPECT_EQ(child<Tform_zoom>("form_zoom")->tb_zoom->value(), 200);
+    EXPECT_EQ(form.scene().colors[kColorBackground], 0xC0C0C0);
+    EXPECT_EQ(child<QSpinBox>("szog")->value(), 9);
     EXPECT_FALSE(form.IsModified());
 
     writeBytes(folder.file("spin.tvl"), legacyImage(2, {{3100, 3200}}));
     open(folder.file("spin.tvl"));
-    EXPECT_EQ(form.form_forg->tb_y->value(), 2);
+    EXPECT_EQ(child<Tform_forg>("form_forg")->tb_y->value(), 2);
 }
 
 TEST_F(DocumentTest, WriteErrorsOfferRetryAndKeepTheOldFile) {
@@ -282,7 +283,7 @@ TEST_F(DocumentTest, WriteErrorsOfferRetryAndKeepTheOldFile) {
 
     ops.write_errors = 1;
     dialogs->message_answers.push_back(MsgResult::Retry);
-    ASSERT_TRUE(form.g_mentClick(form.g_ment));
+    ASSERT_TRUE(form.g_mentClick(button("g_ment")));
     EXPECT_EQ(dialogs->messages.back().text, QStringLiteral("Disk write error"));
     EXPECT_EQ(dialogs->messages.back().buttons, MsgButtons::RetryCancel);
     const std::vector<char> saved = fileBytes(folder.file("doc.tvl"));
@@ -291,76 +292,79 @@ TEST_F(DocumentTest, WriteErrorsOfferRetryAndKeepTheOldFile) {
     click(QPoint(100, 100));
     ops.write_errors = 1;
     dialogs->message_answers.push_back(MsgResult::Cancel);
-    EXPECT_FALSE(form.g_mentClick(form.g_ment));
+    EXPECT_FALSE(form.g_mentClick(button("g_ment")));
     EXPECT_EQ(lastMessage().toStdString(), "Unable to save " + folder.file("doc.tvl"));
     EXPECT_EQ(fileBytes(folder.file("doc.tvl")), saved);
     EXPECT_TRUE(form.IsModified());
 
     ops.write_limit = 100;
-    EXPECT_FALSE(form.g_mentClick(form.g_ment));
+    EXPECT_FALSE(form.g_mentClick(button("g_ment")));
     EXPECT_EQ(lastMessage(),
               QStringLiteral("Disk full! Make enough free space and try to save again!"));
     ops.write_limit = SIZE_MAX;
     ops.fail_create = true;
-    EXPECT_FALSE(form.g_mentClick(form.g_ment));
+    EXPECT_FALSE(form.g_mentClick(button("g_ment")));
     EXPECT_EQ(lastMessage().toStdString(), "Unable to save " + folder.file("doc.tvl"));
     ops.fail_create = false;
     ops.fail_rename = true;
-    EXPECT_FALSE(form.g_mentClick(form.g_ment));
+    EXPECT_FALSE(form.g_mentClick(button("g_ment")));
     EXPECT_EQ(fileBytes(folder.file("doc.tvl")), saved);
     EXPECT_EQ(folder.names(), (std::vector<std::string>{"doc.tvl"}));
     EXPECT_TRUE(form.IsModified());
-    EXPECT_EQ(form.file_name.toStdString(), folder.file("doc.tvl"));
+    EXPECT_EQ(form.fileName().toStdString(), folder.file("doc.tvl"));
 }
 
 TEST_F(DocumentTest, ProfileTooLongForAFileIsRefusedWithItsSize) {
-    std::vector<int8_t> links(3900, 1);
-    std::vector<TProfilePoint> points(3900);
-    form.profile.replace(3900, links.data(), points.data(), false);
-    EXPECT_FALSE(form.g_mentClick(form.g_mentmaskent));
+    openDocument(documentOfPoints(kMaxSavablePoints));
+    for (int i = kMaxSavablePoints; i < 3900; ++i) {
+        click(QPoint(20 + i % 200, 150 + 20 * (i % 3)));
+    }
+    const size_t dialogs_shown = dialogs->file_presets.size();
+    EXPECT_FALSE(form.g_mentClick(button("g_mentmaskent")));
     EXPECT_EQ(lastMessage(), QStringLiteral("The profile has 3900 points, but a file holds at "
                                             "most 3834. Delete points to save it."));
-    EXPECT_TRUE(dialogs->file_answers.empty() || dialogs->file_presets.empty());
+    EXPECT_EQ(dialogs->file_presets.size(), dialogs_shown);
     EXPECT_EQ(folder.names(), std::vector<std::string>{});
 }
 
 TEST_F(DocumentTest, ResetOf3dSettings) {
-    form.list_tip->setCurrentIndex(2);
-    form.szog->setValue(20);
-    form.g_tengely->click();
-    form.form_zoom->tb_zoom->setValue(50);
+    child<QComboBox>("list_tip")->setCurrentIndex(2);
+    child<QSpinBox>("szog")->setValue(20);
+    button("g_tengely")->click();
+    child<Tform_zoom>("form_zoom")->tb_zoom->setValue(50);
     form.SetModified(false);
     dialogs->message_answers.push_back(MsgResult::No);
     form.g_alapClick();
-    EXPECT_EQ(form.szog->value(), 20);
+    EXPECT_EQ(child<QSpinBox>("szog")->value(), 20);
     EXPECT_FALSE(form.IsModified());
     dialogs->message_answers.push_back(MsgResult::Yes);
     form.g_alapClick();
     EXPECT_EQ(dialogs->messages.back().text, QStringLiteral("Are you sure to reset 3D settings?"));
-    EXPECT_EQ(form.list_tip->currentIndex(), 0);
-    EXPECT_EQ(form.szog->value(), 7);
-    EXPECT_FALSE(form.g_tengely->isChecked());
-    EXPECT_EQ(form.form_zoom->tb_zoom->value(), 100);
-    EXPECT_DOUBLE_EQ(form.scene_state.zoom_factor, 1.0);
-    EXPECT_EQ(form.scene_state.background_rgba, (Rgba{0, 0, 0, 1}));
+    EXPECT_EQ(child<QComboBox>("list_tip")->currentIndex(), 0);
+    EXPECT_EQ(child<QSpinBox>("szog")->value(), 7);
+    EXPECT_FALSE(button("g_tengely")->isChecked());
+    EXPECT_EQ(child<Tform_zoom>("form_zoom")->tb_zoom->value(), 100);
+    EXPECT_DOUBLE_EQ(form.scene().zoom_factor, 1.0);
+    EXPECT_EQ(form.scene().background_rgba, (Rgba{0, 0, 0, 1}));
     EXPECT_TRUE(form.IsModified());
 }
 
 TEST_F(DocumentTest, ObjectColourIsTheMaterialDiffuseColour) {
     dialogs->color_answers.push_back(std::nullopt);
-    form.g_hatterClick(form.g_obj);
+    form.g_hatterClick(child<ColorButton>("g_obj"));
     EXPECT_FALSE(form.IsModified());
     dialogs->color_answers.push_back(0x0000FF);
-    form.g_hatterClick(form.g_obj);
+    form.g_hatterClick(child<ColorButton>("g_obj"));
     EXPECT_EQ(dialogs->color_requests.back(), 0xFF8000u);
-    EXPECT_EQ(form.form_anyag->g_mdiff->color(), 0x0000FFu);
-    EXPECT_EQ(form.scene_state.colors[kColorObject], 0x0000FF);
-    EXPECT_EQ(form.scene_state.material_diffuse, (Rgba{1, 0, 0, 1}));
+    Tform_anyag* form_anyag = child<Tform_anyag>("form_anyag");
+    EXPECT_EQ(form_anyag->g_mdiff->color(), 0x0000FFu);
+    EXPECT_EQ(form.scene().colors[kColorObject], 0x0000FF);
+    EXPECT_EQ(form.scene().material_diffuse, (Rgba{1, 0, 0, 1}));
     EXPECT_TRUE(form.IsModified());
     // And the material window's diffuse button colours the object button.
     dialogs->color_answers.push_back(0x00FF00);
-    form.form_anyag->g_mdiffClick(form.form_anyag->g_mdiff);
-    EXPECT_EQ(form.g_obj->color(), 0x00FF00u);
+    form_anyag->g_mdiffClick(form_anyag->g_mdiff);
+    EXPECT_EQ(child<ColorButton>("g_obj")->color(), 0x00FF00u);
 }
 
 // The start-up values of the windows' controls and of the scene are those of the default
@@ -370,7 +374,7 @@ TEST_F(DocumentTest, FreshEditorHoldsTheDefaultDocumentAndItsScene) {
     TSceneState expected;
     applyToSceneState(ObjectDocument{}, expected);
     expected.background_rgba[3] = 0.0f;
-    EXPECT_EQ(form.scene_state, expected);
+    EXPECT_EQ(form.scene(), expected);
 }
 
 // A document the editor could have saved, every scene setting random: light coordinates
@@ -423,10 +427,11 @@ TEST_F(DocumentTest, OpenGivesTheSceneTheToolDerivesFromTheSameFile) {
         ASSERT_NE(loaded, nullptr) << what;
         TSceneState derived;
         applyToSceneState(loaded->document, derived);
-        EXPECT_EQ(form.scene_state, derived) << what;
+        EXPECT_EQ(form.scene(), derived) << what;
     };
-    const std::array<QRadioButton*, 3> lights = {form.form_feny->rb_1, form.form_feny->rb_2,
-                                                 form.form_feny->rb_3};
+    auto* light_window = child<Tform_feny>("form_feny");
+    const std::array<QRadioButton*, 3> lights = {light_window->rb_1, light_window->rb_2,
+                                                 light_window->rb_3};
     std::mt19937 random(11);
     for (int round = 0; round < 40; ++round) {
         writeBytes(path, encodeObjectFile(randomDocument(random)).image);

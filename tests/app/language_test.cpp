@@ -11,6 +11,7 @@
 
 #include "app/fomenu.h"
 #include "objfile/scratch_folder.h"
+#include "support/find_child.h"
 #include "support/scripted_dialogs.h"
 #include "toolwin/zoom.h"
 
@@ -48,15 +49,21 @@ class LanguageTest : public ::testing::Test {
         form->Startup();
     }
 
+    template <class W>
+    W* child(const char* name) const {
+        return test::child<W>(*form, name);
+    }
+    QToolButton* button(const char* name) const { return child<QToolButton>(name); }
+
     QStringList languageItems() const {
         QStringList items;
-        for (int i = 0; i < form->list_lang->count(); ++i) {
-            items << form->list_lang->itemText(i);
+        for (int i = 0; i < child<QComboBox>("list_lang")->count(); ++i) {
+            items << child<QComboBox>("list_lang")->itemText(i);
         }
         return items;
     }
     void choose(const QString& language) {
-        form->list_lang->setCurrentText(language);
+        child<QComboBox>("list_lang")->setCurrentText(language);
         form->list_langSelect();
     }
     QStringList messageTexts() const {
@@ -78,13 +85,13 @@ TEST_F(LanguageTest, EnglishIsChosenWithoutASettingsFile) {
     putShipped("English.lng");
     start();
     EXPECT_EQ(languageItems(), (QStringList{"English", "Magyar"}));
-    EXPECT_EQ(form->list_lang->currentText(), QStringLiteral("English"));
+    EXPECT_EQ(child<QComboBox>("list_lang")->currentText(), QStringLiteral("English"));
     EXPECT_EQ(form->windowTitle(), QStringLiteral("OpenGL Torvelle [Untitled]"));
-    EXPECT_EQ(form->list_tip->count(), 4);
-    EXPECT_EQ(form->list_tip->currentIndex(), 0);
-    EXPECT_EQ(form->list_tip->itemText(3), QStringLiteral("Smooth shading"));
-    EXPECT_EQ(form->g_uj->toolTip(), QStringLiteral("New"));
-    EXPECT_EQ(form->g_uj->statusTip(), QStringLiteral("Starts a new, empty object"));
+    EXPECT_EQ(child<QComboBox>("list_tip")->count(), 4);
+    EXPECT_EQ(child<QComboBox>("list_tip")->currentIndex(), 0);
+    EXPECT_EQ(child<QComboBox>("list_tip")->itemText(3), QStringLiteral("Smooth shading"));
+    EXPECT_EQ(button("g_uj")->toolTip(), QStringLiteral("New"));
+    EXPECT_EQ(button("g_uj")->statusTip(), QStringLiteral("Starts a new, empty object"));
     EXPECT_FALSE(form->IsModified());
     EXPECT_TRUE(dialogs->messages.empty());
 }
@@ -93,7 +100,7 @@ TEST_F(LanguageTest, FirstLanguageInSortedOrderWithoutEnglish) {
     putShipped("Magyar.lng");
     putShipped("English.lng", "Deutsch.lng");
     start();
-    EXPECT_EQ(form->list_lang->currentText(), QStringLiteral("Deutsch"));
+    EXPECT_EQ(child<QComboBox>("list_lang")->currentText(), QStringLiteral("Deutsch"));
 }
 
 TEST_F(LanguageTest, SettingsFileChoosesTheLanguageInAnyCase) {
@@ -102,9 +109,9 @@ TEST_F(LanguageTest, SettingsFileChoosesTheLanguageInAnyCase) {
     put("GLTorvel.ini", "language=magyar\n");
     start();
     EXPECT_TRUE(dialogs->messages.empty());
-    EXPECT_EQ(form->list_lang->currentText(), QStringLiteral("Magyar"));
+    EXPECT_EQ(child<QComboBox>("list_lang")->currentText(), QStringLiteral("Magyar"));
     EXPECT_EQ(form->windowTitle(), QStringLiteral("OpenGL Torvelle [Névtelen]"));
-    EXPECT_EQ(form->l_lang->text(), QStringLiteral("Nyelv:"));
+    EXPECT_EQ(child<QLabel>("l_lang")->text(), QStringLiteral("Nyelv:"));
 }
 
 TEST_F(LanguageTest, HungarianAccentedNameIsFoundWhateverItsCase) {
@@ -113,8 +120,8 @@ TEST_F(LanguageTest, HungarianAccentedNameIsFoundWhateverItsCase) {
     put("GLTorvel.ini", "LANGUAGE=magyarŐ\n");
     start();
     EXPECT_TRUE(dialogs->messages.empty());
-    EXPECT_EQ(form->list_lang->currentText(), QStringLiteral("Magyarő"));
-    EXPECT_EQ(form->status_panels[2]->text(), QString());
+    EXPECT_EQ(child<QComboBox>("list_lang")->currentText(), QStringLiteral("Magyarő"));
+    EXPECT_EQ(child<QLabel>("status_panel_2")->text(), QString());
 }
 
 TEST_F(LanguageTest, SettingsFileErrorsWarnWithTheirRow) {
@@ -126,14 +133,14 @@ TEST_F(LanguageTest, SettingsFileErrorsWarnWithTheirRow) {
                                            "Error in GLTorvel at row 4\r"
                                            "Language file not present: LATIN.lng"}));
     EXPECT_EQ(dialogs->messages[0].caption, QStringLiteral("Warning"));
-    EXPECT_EQ(form->list_lang->currentText(), QStringLiteral("English"));
+    EXPECT_EQ(child<QComboBox>("list_lang")->currentText(), QStringLiteral("English"));
 }
 
 TEST_F(LanguageTest, NoLanguageFileEndsTheProgram) {
     put("readme.txt", "no languages here");
     fs::create_directory(folder_.file("folder.lng"));
     start();
-    EXPECT_TRUE(form->startup_failed);
+    EXPECT_TRUE(form->startupFailed());
     EXPECT_EQ(messageTexts(), (QStringList{"Language files not found!"}));
     EXPECT_EQ(dialogs->messages[0].caption, QStringLiteral("Error"));
 }
@@ -142,25 +149,25 @@ TEST_F(LanguageTest, SwitchingLanguageRewritesModifiedWordCaptionAndKeepsTheMode
     putShipped("English.lng");
     putShipped("Magyar.lng");
     start();
-    form->list_tip->setCurrentIndex(2);
+    child<QComboBox>("list_tip")->setCurrentIndex(2);
     form->SetModified(true);
     choose(QStringLiteral("Magyar"));
-    EXPECT_EQ(form->status_panels[2]->text(), QStringLiteral("Módosítva"));
+    EXPECT_EQ(child<QLabel>("status_panel_2")->text(), QStringLiteral("Módosítva"));
     EXPECT_EQ(form->windowTitle(), QStringLiteral("OpenGL Torvelle [Névtelen]"));
-    EXPECT_EQ(form->list_tip->currentIndex(), 2);
-    EXPECT_EQ(form->list_tip->itemText(2), QStringLiteral("Sík árnyalás"));
-    EXPECT_EQ(form->form_zoom->windowTitle(), QStringLiteral("Nagyítás"));
+    EXPECT_EQ(child<QComboBox>("list_tip")->currentIndex(), 2);
+    EXPECT_EQ(child<QComboBox>("list_tip")->itemText(2), QStringLiteral("Sík árnyalás"));
+    EXPECT_EQ(child<Tform_zoom>("form_zoom")->windowTitle(), QStringLiteral("Nagyítás"));
     form->SetModified(false);
     choose(QStringLiteral("English"));
     EXPECT_FALSE(form->IsModified());
-    EXPECT_EQ(form->ui_texts[kTextConfirm], "Confirm");
+    EXPECT_EQ(form->uiText(kTextConfirm), QStringLiteral("Confirm"));
 }
 
 TEST_F(LanguageTest, BadLinesWarnAndTheRestIsApplied) {
     putShipped("English.lng");
     put("Test.lng",
         "; two comment lines\n;\n12 Untitled\n2052=abc\n358=abc\n3328=abc\n=abc\n-1=abc\n"
-        "12=\n0=a=b %d\n256=Fresh|Starts afresh\n4 = x\n");
+        "12=\n5=\n0=a=b %d\n256=Fresh|Starts afresh\n4 = x\n");
     start();
     dialogs->messages.clear();
     choose(QStringLiteral("Test"));
@@ -172,12 +179,15 @@ TEST_F(LanguageTest, BadLinesWarnAndTheRestIsApplied) {
                            "Error in Test.lng at row 7\r=abc", "Error in Test.lng at row 8\r-1=abc",
                            "a=b Test.lng\r4 = x"}));
     EXPECT_EQ(form->windowTitle(), QStringLiteral("OpenGL Torvelle []"));
-    EXPECT_EQ(form->g_nevjegy->text(), QString());  // slot 4 of kind 8 is a label: unchanged
-    EXPECT_EQ(form->g_uj->toolTip(), QStringLiteral("Fresh"));
-    EXPECT_EQ(form->g_uj->statusTip(), QStringLiteral("Starts afresh"));
+    // Without its word the modified state cannot be set: it is the text of its panel.
+    form->SetModified(true);
+    EXPECT_FALSE(form->IsModified());
+    EXPECT_EQ(button("g_nevjegy")->text(), QString());  // slot 4 of kind 8 is a label: unchanged
+    EXPECT_EQ(button("g_uj")->toolTip(), QStringLiteral("Fresh"));
+    EXPECT_EQ(button("g_uj")->statusTip(), QStringLiteral("Starts afresh"));
     // A file without display-mode lines leaves the list empty and without a selection.
-    EXPECT_EQ(form->list_tip->count(), 0);
-    EXPECT_EQ(form->list_tip->currentIndex(), -1);
+    EXPECT_EQ(child<QComboBox>("list_tip")->count(), 0);
+    EXPECT_EQ(child<QComboBox>("list_tip")->currentIndex(), -1);
     EXPECT_EQ(form->displayMode(), -1);
 }
 
@@ -188,8 +198,8 @@ TEST_F(LanguageTest, MissingLanguageFileIsReportedAndChangesNothing) {
     fs::remove(folder_.file("Magyar.lng"));
     choose(QStringLiteral("Magyar"));
     EXPECT_EQ(messageTexts(), (QStringList{"Language file not present: Magyar.lng"}));
-    EXPECT_EQ(form->l_lang->text(), QStringLiteral("Language:"));
-    EXPECT_EQ(form->list_tip->count(), 4);
+    EXPECT_EQ(child<QLabel>("l_lang")->text(), QStringLiteral("Language:"));
+    EXPECT_EQ(child<QComboBox>("list_tip")->count(), 4);
 }
 
 }  // namespace

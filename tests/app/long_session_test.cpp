@@ -31,14 +31,15 @@ namespace {
 class LongSessionTest : public test::AppFixture {
   protected:
     void frame() {
-        const QImage image = form.gl_view->grabFramebuffer();
+        const QImage image = child<View3DWidget>("gl_view")->grabFramebuffer();
         ASSERT_FALSE(image.isNull());
     }
 
     // Presses and releases until the profile is full or `count` points were tried.
     void drawPoints(int count, int seed) {
-        const int w = form.gc2d->width();
-        const int h = form.gc2d->height();
+        const QWidget* surface = child<QWidget>("gc2d");
+        const int w = surface->width();
+        const int h = surface->height();
         for (int i = 0; i < count; ++i) {
             const int x = 3 + (i * 37 + seed * 11) % (w - 6);
             const int y = 3 + (i * 53 + seed * 7) % (h - 6);
@@ -48,7 +49,7 @@ class LongSessionTest : public test::AppFixture {
 
     void saveAs(const std::string& path) {
         dialogs->file_answers.push_back(QString::fromStdString(path));
-        form.g_mentClick(form.g_mentmaskent);
+        EXPECT_TRUE(form.g_mentClick(button("g_mentmaskent"))) << path;
     }
     void open(const std::string& path) {
         if (form.IsModified()) {
@@ -58,7 +59,7 @@ class LongSessionTest : public test::AppFixture {
         form.g_megnyitClick();
     }
     void chooseLanguage(const QString& name) {
-        form.list_lang->setCurrentText(name);
+        child<QComboBox>("list_lang")->setCurrentText(name);
         form.list_langSelect();
     }
     void writeFile(const std::string& path, const std::vector<uint8_t>& bytes) {
@@ -71,69 +72,74 @@ class LongSessionTest : public test::AppFixture {
 };
 
 TEST_F(LongSessionTest, EverythingAUserCanDoInOneSession) {
+    QComboBox* list_tip = child<QComboBox>("list_tip");
+    QSpinBox* szog = child<QSpinBox>("szog");
+    Tform_feny* form_feny = child<Tform_feny>("form_feny");
+    Tform_forg* form_forg = child<Tform_forg>("form_forg");
     // Profiles at the point limit, in both modes and on both axes.
     drawPoints(kMaxPoints + 50, 1);
-    EXPECT_EQ(form.profile.point_count, kMaxPoints);
+    EXPECT_EQ(form.profileModel().pointCount(), kMaxPoints);
     frame();
     for (int i = 0; i < 300; ++i) {
-        form.g_torol->click();
+        button("g_torol")->click();
     }
-    form.g_kulon->click();
-    form.g_x->click();
+    button("g_kulon")->click();
+    button("g_x")->click();
     drawPoints(400, 2);
-    EXPECT_EQ(form.profile.point_count, kMaxPoints);
-    form.g_ford->click();
-    form.g_folytonos->click();
-    form.g_y->click();
+    EXPECT_EQ(form.profileModel().pointCount(), kMaxPoints);
+    button("g_ford")->click();
+    button("g_folytonos")->click();
+    button("g_y")->click();
     frame();
 
     // Every display mode, with axes and normals: the full profile at few steps, then a
     // shorter one at the most steps (a full one there takes seconds a frame).
-    form.g_tengely->click();
-    form.g_norm->click();
-    for (int mode = 0; mode < form.list_tip->count(); ++mode) {
-        form.list_tip->setCurrentIndex(mode);
-        form.szog->setValue(3);
+    button("g_tengely")->click();
+    button("g_norm")->click();
+    for (int mode = 0; mode < list_tip->count(); ++mode) {
+        list_tip->setCurrentIndex(mode);
+        szog->setValue(3);
         frame();
     }
     for (int i = 0; i < kMaxPoints - 200; ++i) {
-        form.g_torol->click();
+        button("g_torol")->click();
     }
-    form.szog->setValue(999);
-    for (int mode = 0; mode < form.list_tip->count(); ++mode) {
-        form.list_tip->setCurrentIndex(mode);
+    szog->setValue(999);
+    for (int mode = 0; mode < list_tip->count(); ++mode) {
+        list_tip->setCurrentIndex(mode);
         frame();
     }
-    form.szog->setValue(7);
+    szog->setValue(7);
 
     // Editor buttons.
-    for (QToolButton* b :
-         {form.g_racs, form.g_surubb, form.g_surubb, form.g_ritkabb, form.g_ritkabb, form.g_ritkabb,
-          form.g_igazit, form.g_igazit, form.g_racs}) {
+    for (QToolButton* b : {button("g_racs"), button("g_surubb"), button("g_surubb"),
+                           button("g_ritkabb"), button("g_ritkabb"), button("g_ritkabb"),
+                           button("g_igazit"), button("g_igazit"), button("g_racs")}) {
         b->click();
     }
     dialogs->message_answers.push_back(MsgResult::No);  // modified: do not save
-    form.g_uj->click();
-    form.g_uj->click();
+    button("g_uj")->click();
+    button("g_uj")->click();
     drawPoints(120, 3);
     frame();
 
     // Every track bar of every tool window to both ends, lit, with every light's switches.
-    form.list_tip->setCurrentIndex(3);
-    for (QToolButton* toggle : {form.g_zoom, form.g_mozg, form.g_forg, form.g_anyag, form.g_feny}) {
+    list_tip->setCurrentIndex(3);
+    for (QToolButton* toggle : {button("g_zoom"), button("g_mozg"), button("g_forg"),
+                                button("g_anyag"), button("g_feny")}) {
         toggle->click();
     }
     for (int light = 0; light < kLightCount; ++light) {
-        std::array<QRadioButton*, 3>{form.form_feny->rb_1, form.form_feny->rb_2,
-                                     form.form_feny->rb_3}[light]
+        std::array<QRadioButton*, 3>{form_feny->rb_1, form_feny->rb_2, form_feny->rb_3}[light]
             ->click();
         for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{
-                 form.form_feny->cb_be, form.form_feny->cb_be, form.form_feny->rb_poz,
-                 form.form_feny->cb_spot, form.form_feny->cb_irany, form.form_feny->cb_forg}) {
+                 form_feny->cb_be, form_feny->cb_be, form_feny->rb_poz, form_feny->cb_spot,
+                 form_feny->cb_irany, form_feny->cb_forg}) {
             b->click();
         }
-        const QList<QWidget*> windows = {form.form_zoom, form.form_mozg, form.form_forg,
-                                         form.form_anyag, form.form_feny};
+        const QList<QWidget*> windows = {child<Tform_zoom>("form_zoom"),
+                                         child<Tform_mozg>("form_mozg"), form_forg,
+                                         child<Tform_anyag>("form_anyag"), form_feny};
         for (QWidget* window : windows) {
             for (QSlider* slider : window->findChildren<QSlider*>()) {
                 slider->setValue(slider->minimum());
@@ -143,13 +149,13 @@ TEST_F(LongSessionTest, EverythingAUserCanDoInOneSession) {
             }
         }
     }
-    form.form_forg->g_fxplClick();
-    form.form_forg->g_fzmClick();
+    form_forg->g_fxplClick();
+    form_forg->g_fzmClick();
     frame();
     dialogs->color_answers = {0x102030, 0x00FF00, 0xFFFFFF};
-    form.g_hatterClick(form.g_hatter);
-    form.g_hatterClick(form.g_obj);
-    form.form_feny->g_globambClick(form.form_feny->g_ldiff);
+    form.g_hatterClick(child<ColorButton>("g_hatter"));
+    form.g_hatterClick(child<ColorButton>("g_obj"));
+    form_feny->g_globambClick(form_feny->g_ldiff);
     frame();
 
     // Languages back and forth.
@@ -158,7 +164,7 @@ TEST_F(LongSessionTest, EverythingAUserCanDoInOneSession) {
         frame();
         chooseLanguage(QStringLiteral("English"));
     }
-    EXPECT_EQ(form.list_tip->currentIndex(), 3);
+    EXPECT_EQ(list_tip->currentIndex(), 3);
 
     // A dozen files: saved, refused, converted, opened.
     std::vector<std::string> saved;
@@ -198,7 +204,7 @@ TEST_F(LongSessionTest, EverythingAUserCanDoInOneSession) {
 
     // The last document on screen is saved and opens identical.
     drawPoints(30, 99);
-    form.form_mozg->tb_x->setValue(17);
+    child<Tform_mozg>("form_mozg")->tb_x->setValue(17);
     const ObjectDocument on_screen = form.documentFromWindows();
     saveAs(folder.file("last"));
     dialogs->message_answers.push_back(MsgResult::No);

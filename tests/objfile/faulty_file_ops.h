@@ -45,11 +45,11 @@ class FaultyFileOps : public PosixFileOps {
         const size_t allowed = std::min<size_t>(size, write_limit - offset);
         return PosixFileOps::writeAt(fd, data, allowed, offset);
     }
-    bool setMode(int fd, uint32_t mode) override {
+    [[nodiscard]] bool setMode(int fd, uint32_t mode) override {
         return !fail_set_mode && PosixFileOps::setMode(fd, mode);
     }
-    bool sync(int fd) override { return !fail_sync && PosixFileOps::sync(fd); }
-    bool rename(const std::string& from, const std::string& to) override {
+    [[nodiscard]] bool sync(int fd) override { return !fail_sync && PosixFileOps::sync(fd); }
+    [[nodiscard]] bool rename(const std::string& from, const std::string& to) override {
         return !fail_rename && PosixFileOps::rename(from, to);
     }
     IoResult readAt(int fd, uint8_t* buffer, size_t size, uint64_t offset) override {

@@ -26,9 +26,8 @@ struct Canvas {
         model.relayout(size, axis);
     }
     void add(PixelPos at, int8_t link) {
-        const int i = model.point_count++;
-        model.point_pixels[i] = at;
-        model.point_links[i] = link;
+        ASSERT_TRUE(model.append(at, image.height(), Axis::Y, false));
+        model.point_links[model.pointCount() - 1] = link;
     }
     QRgb at(int x, int y) const { return image.pixel(x, y) | 0xFF000000u; }
     void paint(bool grid = false, Axis axis = Axis::Y) {
@@ -63,7 +62,7 @@ TEST(ProfileCanvas, XAxisRunsAcrossTheWholeWidth) {
 
 TEST(ProfileCanvas, GridIsAnchoredAtTheBottomLeftOfTheArea) {
     Canvas c(SurfaceSize{300, 200});
-    c.model.grid_step = 10;
+    ASSERT_EQ(c.model.gridStep(), 10);
     c.paint(true);
     // Vertical lines at x = 3, 13, 23 ... over rows 3..H-5; horizontal at y = H-4, H-14 ...
     EXPECT_EQ(c.at(13, 100), kGrey);
@@ -74,7 +73,8 @@ TEST(ProfileCanvas, GridIsAnchoredAtTheBottomLeftOfTheArea) {
     EXPECT_EQ(c.at(13, 2), kSilver);     // lines start at row 3
     EXPECT_EQ(c.at(13, 196), kGrey);     // the bottom line
     EXPECT_EQ(c.at(296, 196), kSilver);  // and ends before W-4
-    c.model.grid_step = 40;
+    c.model.sparserGrid();
+    c.model.sparserGrid();
     c.paint(true);
     EXPECT_EQ(c.at(13, 100), kSilver);
     EXPECT_EQ(c.at(43, 100), kGrey);
@@ -90,14 +90,15 @@ TEST(ProfileCanvas, MarkersAreFiveByFiveAndTheLastShowsItsState) {
     EXPECT_EQ(c.at(100, 96), kSilver);
     EXPECT_EQ(c.at(100, 103), kSilver);
     EXPECT_EQ(c.at(200, 100), kTeal);
-    c.model.dragging = true;
+    ASSERT_TRUE(c.model.beginDrag({250, 200}, 300, Axis::Y, false));
     c.paint();
-    EXPECT_EQ(c.at(202, 102), kLime);
-    c.model.dragging = false;
+    EXPECT_EQ(c.at(252, 202), kLime);
+    EXPECT_EQ(c.at(200, 100), kBlack);
+    ASSERT_TRUE(c.model.endDrag({250, 200}, 300, Axis::Y, false));
     c.add({250, 250}, 0);
     c.paint();
     EXPECT_EQ(c.at(250, 250), kRed);
-    EXPECT_EQ(c.at(200, 100), kBlack);
+    EXPECT_EQ(c.at(250, 200), kBlack);
 }
 
 TEST(ProfileCanvas, NormalTickStandsOnTheNormalSide) {
@@ -142,7 +143,7 @@ TEST(ProfileCanvas, TinyAndEmptySurfacesPaintWithinTheirPixels) {
     for (const QSize size : {QSize(1, 1), QSize(1, 7), QSize(7, 1), QSize(3, 3), QSize(0, 0)}) {
         Canvas c(SurfaceSize{size.width(), size.height()});
         c.image = QImage(size, QImage::Format_RGB32);
-        c.model.grid_step = 1;
+        c.model.denserGrid();  // the smallest spacing, 5: the most lines
         for (const PixelPos at :
              {PixelPos{0, 0}, PixelPos{-5, 9}, PixelPos{2, 2}, PixelPos{1, 0}, PixelPos{40, -40}}) {
             c.add(at, 1);

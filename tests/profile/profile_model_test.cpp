@@ -15,7 +15,7 @@ ProfileModel laidOut(SurfaceSize size, Axis axis = Axis::Y) {
 }
 
 std::vector<int> links(const ProfileModel& m) {
-    return std::vector<int>(m.point_links.begin(), m.point_links.begin() + m.point_count);
+    return std::vector<int>(m.point_links.begin(), m.point_links.begin() + m.pointCount());
 }
 
 TEST(ProfileModel, PixelToProfileOnBothAxes) {
@@ -58,7 +58,7 @@ TEST(ProfileModel, PlacedPixelsComeBackExactlyAfterRelayout) {
             }
             const auto placed = m.point_pixels;
             m.relayout(size, axis);
-            for (int i = 0; i < m.point_count; ++i) {
+            for (int i = 0; i < m.pointCount(); ++i) {
                 EXPECT_EQ(m.point_pixels[i], placed[i]) << "point " << i;
             }
         }
@@ -66,19 +66,19 @@ TEST(ProfileModel, PlacedPixelsComeBackExactlyAfterRelayout) {
 }
 
 TEST(ProfileModel, LinksInContinuousSeparateAndFlippedDrawing) {
-    // Continuous: the editor clears next_starts_stroke after every release.
+    // Continuous: every press and release joins the next point.
     ProfileModel m = laidOut(kSquare);
     for (int i = 0; i < 4; ++i) {
-        m.append({10 + i, 100}, 306, Axis::Y, false);
-        m.next_starts_stroke = false;
+        ASSERT_TRUE(m.beginDrag({10 + i, 100}, 306, Axis::Y, false));
+        ASSERT_TRUE(m.endDrag({10 + i, 100}, 306, Axis::Y, false));
     }
     EXPECT_EQ(links(m), (std::vector<int>{0, 1, 1, 1}));
 
-    // Separate: the editor inverts it after every release; flipped gives -1.
+    // Separate: releases alternate between a segment's two ends; flipped gives -1.
     ProfileModel s = laidOut(kSquare);
     for (int i = 0; i < 4; ++i) {
-        s.append({10 + i, 100}, 306, Axis::Y, true);
-        s.next_starts_stroke = !s.next_starts_stroke;
+        ASSERT_TRUE(s.beginDrag({10 + i, 100}, 306, Axis::Y, true));
+        ASSERT_TRUE(s.endDrag({10 + i, 100}, 306, Axis::Y, true));
     }
     EXPECT_EQ(links(s), (std::vector<int>{0, -1, 0, -1}));
 }
@@ -86,9 +86,48 @@ TEST(ProfileModel, LinksInContinuousSeparateAndFlippedDrawing) {
 TEST(ProfileModel, PointAfterALonePointIsAlwaysJoined) {
     ProfileModel m = laidOut(kSquare);
     m.append({10, 10}, 306, Axis::Y, false);
-    m.next_starts_stroke = true;  // e.g. separate mode asked for a new stroke
+    EXPECT_TRUE(m.nextStartsStroke());
     m.append({20, 20}, 306, Axis::Y, false);
     EXPECT_EQ(links(m), (std::vector<int>{0, 1}));
+}
+
+TEST(ProfileModel, DraggedPointFollowsTheMouseAndIsDroppedOnThePointBefore) {
+    ProfileModel m = laidOut(kSquare);
+    EXPECT_FALSE(m.dragTo({40, 40}, 306, Axis::Y));  // no press: nothing follows
+    EXPECT_FALSE(m.endDrag({40, 40}, 306, Axis::Y, false));
+    ASSERT_TRUE(m.beginDrag({50, 100}, 306, Axis::Y, false));
+    EXPECT_TRUE(m.isDragging());
+    EXPECT_FALSE(m.dragTo({50, 100}, 306, Axis::Y));  // already there
+    EXPECT_TRUE(m.dragTo({80, 120}, 306, Axis::Y));
+    EXPECT_EQ(m.point_pixels[0], (PixelPos{80, 120}));
+    EXPECT_DOUBLE_EQ(m.points[0].x, m.pixelToProfile({80, 120}, 306, Axis::Y).x);
+    ASSERT_TRUE(m.endDrag({90, 130}, 306, Axis::Y, false));
+    EXPECT_FALSE(m.isDragging());
+    EXPECT_EQ(m.point_pixels[0], (PixelPos{90, 130}));
+    // A point released on the pixel of the point before it is dropped.
+    ASSERT_TRUE(m.beginDrag({10, 10}, 306, Axis::Y, false));
+    ASSERT_TRUE(m.endDrag({90, 130}, 306, Axis::Y, false));
+    EXPECT_EQ(m.pointCount(), 1);
+    // A full profile takes no press.
+    std::vector<int8_t> l(kMaxPoints, 1);
+    std::vector<TProfilePoint> p(kMaxPoints);
+    m.replace(kMaxPoints, l.data(), p.data(), false);
+    EXPECT_FALSE(m.beginDrag({10, 10}, 306, Axis::Y, false));
+    EXPECT_FALSE(m.isDragging());
+}
+
+TEST(ProfileModel, GridSpacingHalvesAndDoublesWithinFiveToForty) {
+    ProfileModel m;
+    EXPECT_EQ(m.gridStep(), 10);
+    EXPECT_TRUE(m.denserGrid());
+    EXPECT_FALSE(m.denserGrid());
+    EXPECT_EQ(m.gridStep(), 5);
+    for (int step : {10, 20, 40}) {
+        EXPECT_TRUE(m.sparserGrid());
+        EXPECT_EQ(m.gridStep(), step);
+    }
+    EXPECT_FALSE(m.sparserGrid());
+    EXPECT_EQ(m.gridStep(), 40);
 }
 
 TEST(ProfileModel, RemoveLastRecomputesWhereTheNextPointGoes) {
@@ -97,15 +136,15 @@ TEST(ProfileModel, RemoveLastRecomputesWhereTheNextPointGoes) {
     const TProfilePoint p[3] = {};
     m.replace(3, l, p, false);
     m.removeLast(true);  // separate mode, two points left: next begins a new segment
-    EXPECT_TRUE(m.next_starts_stroke);
+    EXPECT_TRUE(m.nextStartsStroke());
     m.replace(3, l, p, false);
     m.removeLast(false);  // continuous: the stroke goes on
-    EXPECT_FALSE(m.next_starts_stroke);
+    EXPECT_FALSE(m.nextStartsStroke());
     m.removeLast(false);  // back to the lone start point
-    EXPECT_TRUE(m.next_starts_stroke);
+    EXPECT_TRUE(m.nextStartsStroke());
     m.removeLast(false);
     m.removeLast(false);  // on an empty profile nothing happens
-    EXPECT_EQ(m.point_count, 0);
+    EXPECT_EQ(m.pointCount(), 0);
 }
 
 TEST(ProfileModel, StartNewStrokeDropsOnlyATrailingLonePoint) {
@@ -114,12 +153,13 @@ TEST(ProfileModel, StartNewStrokeDropsOnlyATrailingLonePoint) {
     const TProfilePoint p[3] = {};
     m.replace(3, l, p, false);
     m.startNewStroke();
-    EXPECT_EQ(m.point_count, 2);
-    EXPECT_TRUE(m.next_starts_stroke);
-    m.next_starts_stroke = false;
+    EXPECT_EQ(m.pointCount(), 2);
+    EXPECT_TRUE(m.nextStartsStroke());
+    m.replace(2, l, p, false);  // the stroke goes on from a joined point
+    ASSERT_FALSE(m.nextStartsStroke());
     m.startNewStroke();
-    EXPECT_EQ(m.point_count, 2);
-    EXPECT_TRUE(m.next_starts_stroke);
+    EXPECT_EQ(m.pointCount(), 2);
+    EXPECT_TRUE(m.nextStartsStroke());
 }
 
 TEST(ProfileModel, AxisSwitchKeepsScreenPositionAndRoundTrips) {
@@ -145,14 +185,14 @@ TEST(ProfileModel, CapacityAndReplaceLimits) {
         ASSERT_TRUE(m.append({10, 10}, 306, Axis::Y, false));
     }
     EXPECT_FALSE(m.append({10, 10}, 306, Axis::Y, false));
-    EXPECT_EQ(m.point_count, kMaxPoints);
+    EXPECT_EQ(m.pointCount(), kMaxPoints);
 
     std::vector<int8_t> l(kMaxPoints + 10, 1);
     std::vector<TProfilePoint> p(kMaxPoints + 10);
     m.replace(kMaxPoints + 10, l.data(), p.data(), false);
-    EXPECT_EQ(m.point_count, kMaxPoints);
+    EXPECT_EQ(m.pointCount(), kMaxPoints);
     m.replace(0, l.data(), p.data(), false);
-    EXPECT_TRUE(m.next_starts_stroke);
+    EXPECT_TRUE(m.nextStartsStroke());
 }
 
 TEST(ProfileModel, LinkOfTheFirstPointIsReadAsAStart) {

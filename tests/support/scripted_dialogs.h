@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/dialogs.h"
+#include "util/dialogs.h"
 
 namespace tv::test {
 
@@ -31,9 +31,11 @@ class ScriptedDialogs final : public Dialogs {
 
     MsgResult message(const QString& text, const QString& caption, MsgIcon icon,
                       MsgButtons buttons) override;
-    std::optional<uint32_t> chooseColor(uint32_t initial) override;
-    std::optional<QString> saveFileName(const QString& preset, const QString& filter) override;
-    std::optional<QString> openFileName(const QString& preset, const QString& filter) override;
+    [[nodiscard]] std::optional<uint32_t> chooseColor(uint32_t initial) override;
+    [[nodiscard]] std::optional<QString> saveFileName(const QString& preset,
+                                                      const QString& filter) override;
+    [[nodiscard]] std::optional<QString> openFileName(const QString& preset,
+                                                      const QString& filter) override;
 
   private:
     std::optional<QString> nextFile(const QString& preset, const QString& filter);

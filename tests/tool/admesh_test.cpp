@@ -68,8 +68,8 @@ ObjectDocument documentOf(const std::vector<test::Stroke>& strokes, Axis axis, i
     doc.axis_x = axis == Axis::X;
     doc.segments = steps;
     const auto profile = test::profileOf(strokes, axis, link);
-    doc.profile.count = profile->point_count;
-    for (int i = 0; i < profile->point_count; ++i) {
+    doc.profile.count = profile->pointCount();
+    for (int i = 0; i < profile->pointCount(); ++i) {
         doc.profile.points[i] = profile->points[i];
         doc.profile.links[i] = profile->point_links[i];
     }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 #include "call_counters.h"
 #include "recording_sink.h"
@@ -39,11 +40,13 @@ struct BusyScene {
     ViewControls controls{Axis::Y, kDisplaySmooth, true, true, kSegments, 0xFF8000};
 
     explicit BusyScene(int count) {
+        std::vector<TProfilePoint> points(count);
+        std::vector<int8_t> links(count, kLinkLeft);
         for (int i = 0; i < count; ++i) {
-            profile->points[i] = {1.0 + 0.5 * (i % 2), -1.0 + 2.0 * i / count};
-            profile->point_links[i] = i == 0 ? kLinkStart : kLinkLeft;
+            points[i] = {1.0 + 0.5 * (i % 2), -1.0 + 2.0 * i / count};
         }
-        profile->point_count = static_cast<uint16_t>(count);
+        links[0] = kLinkStart;
+        profile->replace(count, links.data(), points.data(), false);
         scene.light_on = {true, true, true};
         scene.light_indicated = {true, true, true};
         scene.light_rotated = {false, true, false};

@@ -36,10 +36,9 @@ class RenderPass : public ::testing::Test {
   protected:
     RenderPass() : scene(test::startupScene()) {
         // A short upward stroke right of the Y axis.
-        profile.points[0] = {1.0, -0.5};
-        profile.points[1] = {1.0, 0.5};
-        profile.point_links[1] = kLinkLeft;
-        profile.point_count = 2;
+        const TProfilePoint points[] = {{1.0, -0.5}, {1.0, 0.5}};
+        const int8_t links[] = {kLinkStart, kLinkLeft};
+        profile.replace(2, links, points, false);
         controls.segments = 3;
     }
 

@@ -6,9 +6,9 @@
 #include <cmath>
 #include <vector>
 
-#include "app/frame_rate.h"
 #include "matrix_gl.h"
 #include "scene_defaults.h"
+#include "view3d/frame_rate.h"
 #include "view3d/render_pass.h"
 
 namespace tv {
@@ -20,10 +20,9 @@ constexpr double kTolerance = 0.05;
 class ScriptedClock {
   public:
     ScriptedClock() : scene(test::startupScene()) {
-        profile.points[0] = {1.0, -0.5};
-        profile.points[1] = {1.0, 0.5};
-        profile.point_links[1] = kLinkLeft;
-        profile.point_count = 2;
+        const TProfilePoint points[] = {{1.0, -0.5}, {1.0, 0.5}};
+        const int8_t links[] = {kLinkStart, kLinkLeft};
+        profile.replace(2, links, points, false);
         controls.display_mode = kDisplaySmooth;
         scene.rotate_speed_y = 1.0f;
     }

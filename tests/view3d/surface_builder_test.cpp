@@ -58,12 +58,13 @@ bool allFinite(const RecordingSink& sink) {
 class SurfaceBuilder : public ::testing::Test {
   protected:
     void setProfile(std::initializer_list<P> points) {
-        profile.point_count = 0;
+        std::vector<TProfilePoint> coords;
+        std::vector<int8_t> links;
         for (const P& p : points) {
-            profile.points[profile.point_count] = {p.x, p.y};
-            profile.point_links[profile.point_count] = p.link;
-            ++profile.point_count;
+            coords.push_back({p.x, p.y});
+            links.push_back(static_cast<int8_t>(p.link));
         }
+        profile.replace(static_cast<int>(points.size()), links.data(), coords.data(), false);
     }
     void prepare(int segments, Axis axis = Axis::Y, double zoom = 1.0) {
         frame.prepare(profile, axis, zoom, segments);
@@ -332,14 +333,6 @@ TEST_F(SurfaceBuilder, NormalLinesAreOneUnitLongWhateverTheZoom) {
         expectVec(v[4 * o + 2], 6.0 * c, 3.0, 6.0 * sn);
         expectVec(v[4 * o + 3], 6.0 * c + -0.0 * c, 3.0 + 1.0, 6.0 * sn + -0.0 * sn);
     }
-}
-
-TEST_F(SurfaceBuilder, OversizedPointCountIsLimitedToTheArrays) {
-    setProfile({{1, 0, 0}, {1, 1, 1}});
-    profile.point_count = kMaxPoints + 100;
-    prepare(3);
-    EXPECT_EQ(frame.point_count, kMaxPoints);
-    EXPECT_TRUE(allFinite(strips(true)));
 }
 
 }  // namespace

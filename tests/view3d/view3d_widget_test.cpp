@@ -44,11 +44,8 @@ class View3DWidgetTest : public ::testing::Test {
         // A closed cylinder about Y, radius 0.8, from y -0.6 to 0.6, drawn up the right
         // side with flipped links so that its normals point outwards.
         const TProfilePoint points[] = {{0.0, -0.6}, {0.8, -0.6}, {0.8, 0.6}, {0.0, 0.6}};
-        for (int i = 0; i < 4; ++i) {
-            profile.points[i] = points[i];
-            profile.point_links[i] = i == 0 ? kLinkStart : kLinkFlipped;
-        }
-        profile.point_count = 4;
+        const int8_t links[] = {kLinkStart, kLinkFlipped, kLinkFlipped, kLinkFlipped};
+        profile.replace(4, links, points, false);
         scene.position_z = -4.0;
         controls.segments = 32;
         widget.setControlsSource([this] { return controls; });

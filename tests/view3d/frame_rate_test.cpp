@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/frame_rate.h"
+#include "view3d/frame_rate.h"
 
 namespace tv {
 namespace {

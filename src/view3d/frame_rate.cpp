@@ -1,4 +1,4 @@
-#include "app/frame_rate.h"
+#include "view3d/frame_rate.h"
 
 namespace tv {
 

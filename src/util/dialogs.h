@@ -21,12 +21,14 @@ class Dialogs {
                               MsgButtons buttons) = 0;
 
     // A colour as 0x00BBGGRR; nothing when the user cancels.
-    virtual std::optional<uint32_t> chooseColor(uint32_t initial) = 0;
+    [[nodiscard]] virtual std::optional<uint32_t> chooseColor(uint32_t initial) = 0;
 
     // `filter` is in the program's own form: "Description|*.ext|Description|*.*".
     // The save dialog asks before overwriting and requires an existing folder.
-    virtual std::optional<QString> saveFileName(const QString& preset, const QString& filter) = 0;
-    virtual std::optional<QString> openFileName(const QString& preset, const QString& filter) = 0;
+    [[nodiscard]] virtual std::optional<QString> saveFileName(const QString& preset,
+                                                              const QString& filter) = 0;
+    [[nodiscard]] virtual std::optional<QString> openFileName(const QString& preset,
+                                                              const QString& filter) = 0;
 };
 
 }  // namespace tv
