@@ -10,7 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev desktop-file-utils appstream
   xvfb xauth
-  clang-14 libclang-rt-14-dev
+  clang-14 libclang-rt-14-dev clang-format
 )
 
 missing=()
