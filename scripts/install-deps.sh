@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  g++ cmake make pkg-config
+  g++ cmake make pkg-config dpkg-dev
   qt6-base-dev libqt6opengl6-dev
   libgl-dev libglu1-mesa-dev
   libgtest-dev libgmock-dev libbenchmark-dev
