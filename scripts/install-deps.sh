@@ -4,13 +4,13 @@
 set -euo pipefail
 
 packages=(
-  g++ cmake make pkg-config
+  g++ cmake make pkg-config dpkg-dev
   qt6-base-dev libqt6opengl6-dev
   libgl-dev libglu1-mesa-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev lib3mf-dev desktop-file-utils appstream admesh
   xvfb xauth
-  clang-14 libclang-rt-14-dev
+  clang-14 libclang-rt-14-dev clang-format
 )
 
 missing=()

@@ -21,7 +21,9 @@ std::string temporaryName(const std::filesystem::path& target) {
     static constexpr char kAlphabet[] = "abcdefghijklmnopqrstuvwxyz0123456789";
     static std::minstd_rand engine{std::random_device{}()};
     std::uniform_int_distribution<size_t> pick(0, sizeof kAlphabet - 2);
-    std::string name = "." + target.filename().string().substr(0, kMaxNameStem) + ".";
+    std::string name = ".";
+    name += target.filename().string().substr(0, kMaxNameStem);
+    name += '.';
     for (int i = 0; i < 6; ++i) {
         name += kAlphabet[pick(engine)];
     }

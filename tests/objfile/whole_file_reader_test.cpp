@@ -18,7 +18,7 @@ class WholeFileReaderTest : public ::testing::Test {
         for (size_t i = 0; i < size; ++i) {
             bytes[i] = static_cast<uint8_t>(i % 251);
         }
-        const std::string path = folder.file("f" + std::to_string(size));
+        const std::string path = folder.file(std::to_string(size) + ".bin");
         test::writeBytes(path, bytes);
         return path;
     }
@@ -30,11 +30,12 @@ class WholeFileReaderTest : public ::testing::Test {
 TEST_F(WholeFileReaderTest, ReadsTheWholeFile) {
     for (const size_t size : {size_t{0}, size_t{33}, size_t{65536}}) {
         WholeFileReader reader(ops);
-        ASSERT_EQ(reader.open(fileOf(size)), Open::Ok);
+        const std::string path = fileOf(size);
+        ASSERT_EQ(reader.open(path), Open::Ok);
         EXPECT_EQ(reader.size(), size);
         std::vector<uint8_t> bytes{1, 2, 3};
         ASSERT_EQ(reader.read(bytes), Read::Ok);
-        EXPECT_EQ(bytes, test::readBytes(folder.file("f" + std::to_string(size))));
+        EXPECT_EQ(bytes, test::readBytes(path));
     }
 }
 

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <random>
-#include <string>
 #include <vector>
 
 namespace tv {
@@ -46,18 +45,14 @@ std::vector<char> rasterised(PixelPos a, PixelPos b, int width, int height) {
     return grid;
 }
 
-std::string describe(PixelPos a, PixelPos b) {
-    return "(" + std::to_string(a.x) + ", " + std::to_string(a.y) + ") to (" + std::to_string(b.x) +
-           ", " + std::to_string(b.y) + ")";
-}
-
 void expectExactCoverage(PixelPos a, PixelPos b, int width, int height) {
     const std::vector<char> grid = rasterised(a, b, width, height);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             const bool expected = coveredExactly(x, y, a, b);
             if (grid[static_cast<size_t>(y * width + x)] != expected) {
-                ADD_FAILURE() << describe(a, b) << ": pixel (" << x << ", " << y << ") "
+                ADD_FAILURE() << "(" << a.x << ", " << a.y << ") to (" << b.x << ", " << b.y
+                              << "): pixel (" << x << ", " << y << ") "
                               << (expected ? "left out" : "covered wrongly");
                 return;
             }

@@ -1,6 +1,7 @@
 // An OpenGL compatibility-profile context on an off-screen surface, current on the calling
-// thread and drawing into a framebuffer object with a depth buffer: the tool's stand-in
-// for the editor's 3D panel. Needs a running QGuiApplication.
+// thread and drawing into a framebuffer object with a depth buffer: a stand-in for the
+// editor's 3D panel where there is no window (torvelle-tool's render command). Needs a
+// running QGuiApplication, no widgets.
 #pragma once
 
 #include <QImage>
@@ -10,7 +11,7 @@
 #include <memory>
 #include <string>
 
-namespace tv::tool {
+namespace tv {
 
 class OffscreenGl {
   public:
@@ -35,4 +36,4 @@ class OffscreenGl {
     std::unique_ptr<QOpenGLFramebufferObject> framebuffer_;
 };
 
-}  // namespace tv::tool
+}  // namespace tv

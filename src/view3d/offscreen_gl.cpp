@@ -1,10 +1,10 @@
-#include "tool/offscreen_gl.h"
+#include "view3d/offscreen_gl.h"
 
 #include <GL/gl.h>
 
 #include "view3d/surface_format.h"
 
-namespace tv::tool {
+namespace tv {
 
 OffscreenGl::~OffscreenGl() {
     if (framebuffer_ && context_.makeCurrent(&surface_)) {
@@ -42,4 +42,4 @@ QImage OffscreenGl::image() const {
     return framebuffer_ ? framebuffer_->toImage().convertToFormat(QImage::Format_RGB32) : QImage();
 }
 
-}  // namespace tv::tool
+}  // namespace tv
