@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Builds every target, tests and benchmarks included, the way packagers build, with
+# Builds every target, tests and benchmarks included, with the flags packagers use and
 # warnings as errors; runs nothing. Optimisation and hardening make g++ and clang look
-# deeper than the development build does, so warnings that only such a build shows fail
-# here and not in a user's or a distribution's build (which never use -Werror):
+# deeper than the development build does; a warning that only such a build shows fails
+# here, before users and distributions (whose builds do not stop on it) meet it:
 #   gcc-hardened  g++ Release with Debian's hardening flags (dpkg-buildflags,
 #                 hardening=+all): _FORTIFY_SOURCE, the stack protector, relro; the
 #                 Release -O3 comes after the distribution's -O2 and wins;
