@@ -44,7 +44,7 @@ AdmeshReport runAdmesh(const std::string& stl) {
         text.append(chunk, n);
     }
     AdmeshReport report;
-    double parts, degenerate, fixed, reversed, backwards, disconnected;
+    double parts = 0, degenerate = 0, fixed = 0, reversed = 0, backwards = 0, disconnected = 0;
     report.complete = numberAfter(text, "Number of parts", parts) &&
                       numberAfter(text, "Degenerate facets", degenerate) &&
                       numberAfter(text, "Edges fixed", fixed) &&
