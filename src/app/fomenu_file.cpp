@@ -62,7 +62,9 @@ ObjectDocument Tform_fomenu::documentFromWindows() const {
     doc.show_axes = g_tengely->isChecked();
     doc.show_normals = g_norm->isChecked();
     doc.profile.count = static_cast<uint16_t>(profile.pointCount());
-    std::copy_n(profile.point_links.begin(), profile.pointCount(), doc.profile.links.begin());
+    for (int i = 0; i < profile.pointCount(); ++i) {
+        doc.profile.links[static_cast<size_t>(i)] = profile.link(i);
+    }
     std::copy_n(profile.points.begin(), profile.pointCount(), doc.profile.points.begin());
     return doc;
 }

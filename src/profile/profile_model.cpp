@@ -57,7 +57,7 @@ bool ProfileModel::append(PixelPos pixel, int surface_height, Axis axis, bool fl
     }
     ++point_count;
     const int last = point_count - 1;
-    if (point_count > 1 && point_links[last - 1] == kLinkStart) {
+    if (point_count > 1 && link(last - 1) == kLinkStart) {
         next_starts_stroke = false;
     }
     point_links[last] = next_starts_stroke ? kLinkStart : (flip ? kLinkFlipped : kLinkLeft);
@@ -111,8 +111,7 @@ bool ProfileModel::endDrag(PixelPos pixel, int surface_height, Axis axis, bool s
 }
 
 void ProfileModel::updateNextStartsStroke(bool separate_mode) {
-    next_starts_stroke =
-        point_links[point_count - 1] == kLinkStart || (separate_mode && point_count > 1);
+    next_starts_stroke = link(point_count - 1) == kLinkStart || (separate_mode && point_count > 1);
 }
 
 void ProfileModel::removeLast(bool separate_mode) {
@@ -129,7 +128,7 @@ void ProfileModel::startNewStroke() {
     if (empty()) {
         return;
     }
-    if (point_links[point_count - 1] == kLinkStart) {
+    if (link(point_count - 1) == kLinkStart) {
         --point_count;
     }
     next_starts_stroke = true;

@@ -46,6 +46,8 @@ class ProfileModel {
   public:
     std::array<TProfilePoint, kMaxPoints> points{};
     std::array<PixelPos, kMaxPoints> point_pixels{};
+    // The link marks as written; a file may have stored any mark for the first point,
+    // so they are read only through link().
     std::array<int8_t, kMaxPoints> point_links{};
 
     int pointCount() const { return point_count; }

@@ -106,6 +106,14 @@ TEST_F(MainWindowTest, ModeButtonRemovesATrailingLonePointWithoutMarking) {
     button("g_kulon")->click();
     EXPECT_EQ(profile().pointCount(), 0);
     EXPECT_FALSE(form.IsModified());
+
+    // A file's lone point is removed too, whatever link mark the file gave it.
+    ObjectDocument lone = documentOfPoints(1);
+    lone.profile.links[0] = kLinkFlipped;
+    openDocument(lone);
+    ASSERT_EQ(profile().pointCount(), 1);
+    button("g_folytonos")->click();
+    EXPECT_EQ(profile().pointCount(), 0);
 }
 
 TEST_F(MainWindowTest, DeleteOnAnEmptyProfileOnlyMarksModified) {

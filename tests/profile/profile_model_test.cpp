@@ -202,6 +202,19 @@ TEST(ProfileModel, LinkOfTheFirstPointIsReadAsAStart) {
     m.replace(2, l, p, false);
     EXPECT_EQ(m.link(0), kLinkStart);
     EXPECT_EQ(m.link(1), kLinkLeft);
+
+    // Back to a first point stored with a segment mark: it is a lone point, so the
+    // next point joins it and a mode button removes it.
+    m.removeLast(false);
+    EXPECT_TRUE(m.nextStartsStroke());
+    m.startNewStroke();
+    EXPECT_EQ(m.pointCount(), 0);
+
+    m.replace(1, l, p, true);
+    EXPECT_TRUE(m.nextStartsStroke());
+    m.relayout(kSquare, Axis::Y);
+    ASSERT_TRUE(m.append({50, 50}, 306, Axis::Y, false));
+    EXPECT_EQ(m.link(1), kLinkLeft);
 }
 
 }  // namespace
