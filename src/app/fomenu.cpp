@@ -18,6 +18,7 @@
 #include "app/control_bar.h"
 #include "app/glyphs.h"
 #include "app/qt_dialogs.h"
+#include "lang/start_language.h"
 #include "toolwin/anyag.h"
 #include "toolwin/color_button.h"
 #include "toolwin/feny.h"
@@ -96,6 +97,8 @@ void Tform_fomenu::FormCreate() {
     if (!lang_dir.endsWith(QLatin1Char('/'))) {
         lang_dir += QLatin1Char('/');
     }
+    language_fallback_dirs_ =
+        installedLanguageDirs(QCoreApplication::applicationDirPath().toStdString());
     frames = FrameCounters{};
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {

@@ -61,6 +61,12 @@ class Tform_fomenu final : public QMainWindow, public ProfileSurfaceOwner, publi
     // Files are read and written through these operations; tests inject faults.
     void setFileOps(FileOps& ops) { file_ops_ = &ops; }
 
+    // The folders Startup tries, in order, when the start directory holds no language
+    // file; by default those of the installed or freshly built program.
+    void setLanguageFallbackDirs(std::vector<std::string> dirs) {
+        language_fallback_dirs_ = std::move(dirs);
+    }
+
     // Applies the language file of the language chosen in `list_lang`.
     void list_langSelect();
 
@@ -231,6 +237,8 @@ class Tform_fomenu final : public QMainWindow, public ProfileSurfaceOwner, publi
     FileOps* file_ops_ = &posixFileOps();
     std::vector<LanguageEntry> languages_;  // the items of list_lang, in the same order
     Axis points_axis_ = Axis::Y;            // the axis the profile's coordinates are read against
+    // Where the start-up looks for language files when the start directory has none.
+    std::vector<std::string> language_fallback_dirs_;
 };
 
 }  // namespace tv

@@ -29,9 +29,8 @@ void Tform_fomenu::Startup() {
 
     // Language files are looked for in the start directory; a program started from a
     // desktop menu finds them in its installed language folder instead.
-    const LanguageDirChoice choice = chooseLanguageDir(
-        lang_dir.toStdString(),
-        installedLanguageDirs(QCoreApplication::applicationDirPath().toStdString()));
+    const LanguageDirChoice choice =
+        chooseLanguageDir(lang_dir.toStdString(), language_fallback_dirs_);
     if (choice.scan.status != LanguageScanStatus::Ok) {
         dialogs().message(QString::fromUtf8(scanFailureText(choice.scan.status).data()),
                           QStringLiteral("Error"), MsgIcon::Error, MsgButtons::Ok);

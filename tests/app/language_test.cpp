@@ -37,10 +37,16 @@ class LanguageTest : public ::testing::Test {
         fs::copy_file(kShipped / name, folder_.file(as.empty() ? name : as));
     }
 
+    // Starts the editor; a second start in one test starts it afresh in the same folder.
     void start(std::deque<MsgResult> answers = {}) {
-        previous_dir_ = QDir::currentPath();
+        if (previous_dir_.isEmpty()) {
+            previous_dir_ = QDir::currentPath();
+        }
         QDir::setCurrent(QString::fromStdString(folder_.path()));
+        form.reset();
         form = std::make_unique<Tform_fomenu>();
+        // Only the test's folder counts, whatever languages are installed on this machine.
+        form->setLanguageFallbackDirs({});
         auto scripted = std::make_unique<test::ScriptedDialogs>();
         dialogs = scripted.get();
         dialogs->message_answers = std::move(answers);
