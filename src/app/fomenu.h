@@ -235,10 +235,9 @@ class Tform_fomenu final : public QMainWindow, public ProfileSurfaceOwner, publi
     QString save_dialog_name_;  // the file name the save dialog last held
     QString open_dialog_name_;
     FileOps* file_ops_ = &posixFileOps();
-    std::vector<LanguageEntry> languages_;  // the items of list_lang, in the same order
-    Axis points_axis_ = Axis::Y;            // the axis the profile's coordinates are read against
     // Where the start-up looks for language files when the start directory has none.
     std::vector<std::string> language_fallback_dirs_;
+    Axis points_axis_ = Axis::Y;  // the axis the profile's coordinates are read against
 };
 
 }  // namespace tv

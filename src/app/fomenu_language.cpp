@@ -39,11 +39,11 @@ void Tform_fomenu::Startup() {
         return;
     }
     lang_dir = QString::fromStdString(choice.dir);
-    languages_ = choice.scan.languages;
+    const std::vector<LanguageEntry>& languages = choice.scan.languages;
     {
         const QSignalBlocker quiet(list_lang);
         list_lang->clear();
-        for (const LanguageEntry& language : languages_) {
+        for (const LanguageEntry& language : languages) {
             list_lang->addItem(QString::fromStdString(language.name));
         }
         list_lang->setCurrentIndex(-1);
@@ -53,19 +53,22 @@ void Tform_fomenu::Startup() {
     if (FileOpenable(std::string(kSettingsFileName))) {
         settings = readFileBytes(std::string(kSettingsFileName));
     }
-    const StartLanguageCalls calls{[this](const LanguageWarning& warning) {
-                                       dialogs().message(QString::fromStdString(warning.text),
-                                                         uiText(kTextWarning), MsgIcon::Warning,
-                                                         MsgButtons::Ok);
-                                   },
-                                   [this](int index) {
-                                       {
-                                           const QSignalBlocker quiet(list_lang);
-                                           list_lang->setCurrentIndex(index);
-                                       }
-                                       list_langSelect();
-                                   }};
-    applyStartLanguage(settings, lang_dir.toStdString(), languages_, ui_texts, calls);
+    const StartLanguageCalls calls{
+        [this](const LanguageWarning& warning) {
+            dialogs().message(QString::fromStdString(warning.text), uiText(kTextWarning),
+                              MsgIcon::Warning, MsgButtons::Ok);
+        },
+        // Selected by name: a language file may have added items to the list since it
+        // was filled.
+        [this, &languages](int index) {
+            {
+                const QSignalBlocker quiet(list_lang);
+                list_lang->setCurrentIndex(
+                    list_lang->findText(QString::fromStdString(languages[index].name)));
+            }
+            list_langSelect();
+        }};
+    applyStartLanguage(settings, lang_dir.toStdString(), languages, ui_texts, calls);
     updateCaption();
 }
 

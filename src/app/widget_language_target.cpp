@@ -5,6 +5,7 @@
 #include <QLabel>
 
 #include "lang/hint_text.h"
+#include "lang/language_names.h"
 
 namespace tv {
 
@@ -29,9 +30,20 @@ void WidgetLanguageTarget::clearItems(int slot) {
 }
 
 void WidgetLanguageTarget::appendItem(int slot, const std::string& item) {
-    if (auto* list = qobject_cast<QComboBox*>(slots_[slot])) {
-        list->addItem(fromUtf8(item));
+    auto* list = qobject_cast<QComboBox*>(slots_[slot]);
+    if (list == nullptr) {
+        return;
     }
+    if (slot != kSlotLanguageList) {
+        list->addItem(fromUtf8(item));
+        return;
+    }
+    // The language list keeps its items in alphabetical order.
+    std::vector<std::string> items;
+    for (int i = 0; i < list->count(); ++i) {
+        items.push_back(list->itemText(i).toStdString());
+    }
+    list->insertItem(static_cast<int>(sortedLanguagePosition(items, item)), fromUtf8(item));
 }
 
 void WidgetLanguageTarget::setCaption(int slot, const std::string& caption) {

@@ -55,9 +55,8 @@ LanguageScan scanLanguages(const std::string& dir) {
     }
     std::sort(scan.languages.begin(), scan.languages.end(),
               [](const LanguageEntry& a, const LanguageEntry& b) {
-                  const std::string key_a = UpperCaseHuUtf8(a.name);
-                  const std::string key_b = UpperCaseHuUtf8(b.name);
-                  return key_a != key_b ? key_a < key_b : a.file_name < b.file_name;
+                  return a.name != b.name ? languageNameLess(a.name, b.name)
+                                          : a.file_name < b.file_name;
               });
     scan.status =
         scan.languages.empty() ? LanguageScanStatus::NoLanguageFiles : LanguageScanStatus::Ok;
@@ -74,10 +73,6 @@ std::string_view scanFailureText(LanguageScanStatus status) {
             return "Can not read current directory!";
     }
     return "";
-}
-
-bool sameLanguageName(std::string_view a, std::string_view b) {
-    return UpperCaseHuUtf8(a) == UpperCaseHuUtf8(b);
 }
 
 int findLanguage(const std::vector<LanguageEntry>& languages, std::string_view name) {

@@ -1,12 +1,14 @@
 // Finding the languages of a folder: its readable "*.lng" files. File names are
-// case-sensitive here, so names are matched without regard to case (the Hungarian
-// accented letters included) wherever a language is looked up by name.
+// case-sensitive here, so names are matched without regard to case (full Unicode case
+// folding) wherever a language is looked up by name.
 #pragma once
 
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "lang/language_names.h"
 
 namespace tv {
 
@@ -22,7 +24,7 @@ enum class LanguageScanStatus { Ok, NoLanguageFiles, DirectoryUnreadable };
 
 struct [[nodiscard]] LanguageScan {
     LanguageScanStatus status = LanguageScanStatus::NoLanguageFiles;
-    std::vector<LanguageEntry> languages;  // sorted by name without regard to case
+    std::vector<LanguageEntry> languages;  // in the order of languageNameLess
 };
 
 // Lists the files of `dir` whose names end in ".lng" (in any case) and that can be
@@ -33,9 +35,6 @@ LanguageScan scanLanguages(const std::string& dir);
 // program ("Language files not found!", "Can not read current directory!"); empty
 // for Ok.
 std::string_view scanFailureText(LanguageScanStatus status);
-
-// True when the two names are equal after Hungarian upper-casing.
-bool sameLanguageName(std::string_view a, std::string_view b);
 
 // Index of the first language named `name` without regard to case; -1 when none is.
 int findLanguage(const std::vector<LanguageEntry>& languages, std::string_view name);

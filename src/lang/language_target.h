@@ -4,11 +4,13 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "lang/component_table.h"
+#include "lang/language_names.h"
 
 namespace tv {
 
@@ -20,7 +22,8 @@ class LanguageTarget {
 
     // Removes every item of the drop-down list in `slot`.
     virtual void clearItems(int slot) = 0;
-    // Appends an item at the end of the drop-down list in `slot`.
+    // Adds an item to the drop-down list in `slot`: at the end, except in the language
+    // list, which keeps its items in alphabetical order (languageNameLess).
     virtual void appendItem(int slot, const std::string& item) = 0;
     // Caption of a label, window, speed button, radio button or check box.
     virtual void setCaption(int slot, const std::string& caption) = 0;
@@ -42,7 +45,10 @@ class LanguageModel final : public LanguageTarget {
 
     void clearItems(int slot) override { slot_texts[static_cast<size_t>(slot)].items.clear(); }
     void appendItem(int slot, const std::string& item) override {
-        slot_texts[static_cast<size_t>(slot)].items.push_back(item);
+        std::vector<std::string>& items = slot_texts[static_cast<size_t>(slot)].items;
+        const size_t place =
+            slot == kSlotLanguageList ? sortedLanguagePosition(items, item) : items.size();
+        items.insert(items.begin() + static_cast<std::ptrdiff_t>(place), item);
     }
     void setCaption(int slot, const std::string& caption) override {
         slot_texts[static_cast<size_t>(slot)].caption = caption;

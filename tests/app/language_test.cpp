@@ -109,6 +109,24 @@ TEST_F(LanguageTest, FirstLanguageInSortedOrderWithoutEnglish) {
     EXPECT_EQ(child<QComboBox>("list_lang")->currentText(), QStringLiteral("Deutsch"));
 }
 
+TEST_F(LanguageTest, LanguageListIsAlphabeticalAndNamesMatchInAnyCase) {
+    put("Cseh.lng", "12=Cseh\n");
+    put("Bolgár.lng", "12=Bolgár\n");
+    put("Árpád.lng", "12=Árpád\n773=Bengáli\n");  // adds an item to the language list
+    start();
+    EXPECT_EQ(languageItems(), (QStringList{"Árpád", "Bengáli", "Bolgár", "Cseh"}));
+    EXPECT_EQ(child<QComboBox>("list_lang")->currentText(), QStringLiteral("Árpád"));
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("OpenGL Torvelle [Árpád]"));
+
+    // The second line finds its language after the first one's file moved the items.
+    put("DeutschÄ.lng", "12=Deutsch\n");
+    put("GLTorvel.ini", "LANGUAGE=árpád\nLANGUAGE=deutschä\n");
+    start();
+    EXPECT_TRUE(dialogs->messages.empty());
+    EXPECT_EQ(child<QComboBox>("list_lang")->currentText(), QStringLiteral("DeutschÄ"));
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("OpenGL Torvelle [Deutsch]"));
+}
+
 TEST_F(LanguageTest, SettingsFileChoosesTheLanguageInAnyCase) {
     putShipped("English.lng");
     putShipped("Magyar.lng");

@@ -75,19 +75,28 @@ class LanguageFolder : public ::testing::Test {
     std::vector<LanguageWarning> warnings;
 };
 
-TEST_F(LanguageFolder, ListsReadableLngFilesSortedWithoutRegardToCase) {
+TEST_F(LanguageFolder, ListsReadableLngFilesAlphabeticallyAccentsWithTheirLetters) {
     addFile("Magyar.lng");
     addFile("English.lng");
     addFile("deutsch.LNG");
+    addFile("Cseh.lng");
+    addFile("bolgár.lng");
+    addFile("Árpád.lng");
     addFile("readme.txt");
     addFile(".lng");
     addFile("English.lng.bak");
     fs::create_directory(dir + "folder.lng");
     const LanguageScan result = scanLanguages(dir);
     EXPECT_EQ(result.status, LanguageScanStatus::Ok);
-    EXPECT_THAT(namesOf(result.languages), ElementsAre("deutsch", "English", "Magyar"));
-    EXPECT_EQ(result.languages[0].file_name, "deutsch.LNG");
+    const std::vector<std::string> names = namesOf(result.languages);
+    EXPECT_THAT(names, ElementsAre("Árpád", "bolgár", "Cseh", "deutsch", "English", "Magyar"));
+    EXPECT_EQ(result.languages[3].file_name, "deutsch.LNG");
     EXPECT_EQ(scanFailureText(result.status), "");
+    // An item added later goes to its place in the same order.
+    EXPECT_EQ(sortedLanguagePosition(names, "Bengáli"), 1u);
+    EXPECT_EQ(sortedLanguagePosition(names, "ÉSZT"), 5u);
+    EXPECT_EQ(sortedLanguagePosition(names, "arab"), 0u);
+    EXPECT_EQ(sortedLanguagePosition(names, "Zulu"), 6u);
 }
 
 TEST_F(LanguageFolder, ScanFailuresCarryTheirFixedMessages) {
@@ -100,17 +109,22 @@ TEST_F(LanguageFolder, ScanFailuresCarryTheirFixedMessages) {
     EXPECT_EQ(scanFailureText(missing.status), "Can not read current directory!");
 }
 
-TEST_F(LanguageFolder, NamesMatchWithHungarianCapitals) {
+TEST_F(LanguageFolder, NamesMatchUnderFullCaseFolding) {
     addFile("\xC5\x90si.lng");  // "Ősi" in UTF-8
     addFile("\xF5r.lng");       // "őr" in Windows-1250
     addFile("English.lng");
+    addFile("DeutschÄ.lng");
     const std::vector<LanguageEntry> languages = scan();
-    EXPECT_THAT(namesOf(languages), ElementsAre("English", "őr", "Ősi"));
-    EXPECT_EQ(findLanguage(languages, "ŐSI"), 2);
-    EXPECT_EQ(findLanguage(languages, "ősi"), 2);
-    EXPECT_EQ(findLanguage(languages, "ŐR"), 1);
-    EXPECT_EQ(findLanguage(languages, "ENGLISH"), 0);
+    EXPECT_THAT(namesOf(languages), ElementsAre("DeutschÄ", "English", "őr", "Ősi"));
+    EXPECT_EQ(findLanguage(languages, "DEUTSCHä"), 0);
+    EXPECT_EQ(findLanguageFile(dir, "DEUTSCHä"), dir + "DeutschÄ.lng");
+    EXPECT_TRUE(sameLanguageName("Straße", "STRASSE"));
+    EXPECT_FALSE(sameLanguageName("Ösi", "Osi"));
+    EXPECT_EQ(findLanguage(languages, "ENGLISH"), 1);
     EXPECT_EQ(findLanguage(languages, "OSI"), -1);
+    EXPECT_EQ(findLanguage(languages, "ŐSI"), 3);
+    EXPECT_EQ(findLanguage(languages, "ősi"), 3);
+    EXPECT_EQ(findLanguage(languages, "ŐR"), 2);
     // The file is found by its bytes on disk, whatever case the name is asked in.
     EXPECT_EQ(findLanguageFile(dir, "ŐR"), dir + "\xF5r.lng");
     EXPECT_EQ(findLanguageFile(dir, "ŐSI"), dir + "\xC5\x90si.lng");
