@@ -5,10 +5,10 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QSlider>
-#include <QSpinBox>
 #include <QToolButton>
 
 #include "app/fomenu.h"
+#include "app/segments_box.h"
 #include "toolwin/anyag.h"
 #include "toolwin/color_button.h"
 #include "toolwin/feny.h"

@@ -18,6 +18,7 @@
 #include "app/control_bar.h"
 #include "app/glyphs.h"
 #include "app/qt_dialogs.h"
+#include "app/segments_box.h"
 #include "lang/start_language.h"
 #include "toolwin/anyag.h"
 #include "toolwin/color_button.h"
@@ -186,7 +187,7 @@ void Tform_fomenu::build3dBand() {
                             QRect(24, kLowerRow, kButtonWidth, kButtonHeight));
     g_obj->setObjectName(QStringLiteral("g_obj"));
     g_obj->setColor(defaultColor(kColorObject));
-    szog = new QSpinBox(band);
+    szog = new SegmentsBox(band);
     szog->setObjectName(QStringLiteral("szog"));
     szog->setGeometry(56, kLowerRow, 49, kButtonHeight);
     szog->setRange(kSegmentsRange.min, kSegmentsRange.max);

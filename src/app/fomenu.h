@@ -25,7 +25,6 @@
 class QComboBox;
 class QFrame;
 class QLabel;
-class QSpinBox;
 class QTimer;
 class QToolButton;
 
@@ -34,6 +33,7 @@ namespace tv {
 class Band;
 class ColorButton;
 class ControlBar;
+class SegmentsBox;
 class Tform_anyag;
 class Tform_feny;
 class Tform_forg;
@@ -198,7 +198,7 @@ class Tform_fomenu final : public QMainWindow, public ProfileSurfaceOwner, publi
     QToolButton* g_tengely = nullptr;
     ColorButton* g_hatter = nullptr;
     ColorButton* g_obj = nullptr;
-    QSpinBox* szog = nullptr;
+    SegmentsBox* szog = nullptr;
     QToolButton* g_anyag = nullptr;
     QToolButton* g_feny = nullptr;
     QToolButton* g_alap = nullptr;

@@ -4,10 +4,10 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QSignalBlocker>
-#include <QSpinBox>
 #include <QToolButton>
 
 #include "app/fomenu.h"
+#include "app/segments_box.h"
 #include "toolwin/anyag.h"
 #include "toolwin/color_button.h"
 #include "toolwin/feny.h"

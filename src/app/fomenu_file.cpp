@@ -4,11 +4,11 @@
 #include <QFileInfo>
 #include <QSignalBlocker>
 #include <QSlider>
-#include <QSpinBox>
 #include <QToolButton>
 #include <variant>
 
 #include "app/fomenu.h"
+#include "app/segments_box.h"
 #include "lang/format_text.h"
 #include "objfile/document_scene.h"
 #include "objfile/object_decoder.h"

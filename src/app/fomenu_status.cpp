@@ -1,11 +1,11 @@
 // The main window's status bar, frame-rate timer, modified state and caption.
 #include <QComboBox>
 #include <QLabel>
-#include <QSpinBox>
 #include <QToolButton>
 #include <algorithm>
 
 #include "app/fomenu.h"
+#include "app/segments_box.h"
 #include "toolwin/color_button.h"
 #include "view3d/frame_rate.h"
 
@@ -65,11 +65,8 @@ int Tform_fomenu::displayMode() const {
 }
 
 int Tform_fomenu::segments() const {
-    // While the user types, the text counts as it stands; a text that is not an
-    // integer counts as 3.
-    bool ok = false;
-    const int typed = szog->cleanText().toInt(&ok);
-    return ok ? typed : 3;
+    // While the user types, the text counts as it stands.
+    return szog->typedValue();
 }
 
 void Tform_fomenu::setObjectButtonColor(uint32_t color) {

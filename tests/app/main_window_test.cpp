@@ -213,11 +213,38 @@ TEST_F(MainWindowTest, StatusBarShowsHintsAndThePointCountOnTheTick) {
     EXPECT_EQ(child<QLabel>("status_panel_3")->text(), QStringLiteral("1 points"));
 }
 
-TEST_F(MainWindowTest, TypedSegmentsCountAsTyped) {
-    child<QSpinBox>("szog")->findChild<QLineEdit*>()->setText(QStringLiteral("1"));
-    EXPECT_EQ(form.segments(), 1);
-    child<QSpinBox>("szog")->findChild<QLineEdit*>()->setText(QStringLiteral(""));
+TEST_F(MainWindowTest, TypedSegmentsCountAsTypedUntilSteppedOrLeft) {
+    auto* box = child<QSpinBox>("szog");
+    auto* edit = box->findChild<QLineEdit*>();
+    const auto type = [&](const char* keys) {
+        edit->selectAll();
+        QTest::keyClicks(edit, QString::fromLatin1(keys));
+        return form.segments();
+    };
+    const auto leave = [&] {
+        QFocusEvent focus_out(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(box, &focus_out);
+        return form.segments();
+    };
+    EXPECT_EQ(type("0"), 0);
+    EXPECT_EQ(type("-12"), -12);
+    EXPECT_EQ(type("-"), 3);  // not an integer
+    EXPECT_EQ(type("1234"), 123);
+    EXPECT_EQ(type("-5"), -5);
+    EXPECT_EQ(leave(), 3);
+    EXPECT_EQ(edit->text(), QStringLiteral("3"));
+    EXPECT_EQ(type("2"), 2);
+    box->stepBy(-1);
     EXPECT_EQ(form.segments(), 3);
+    EXPECT_EQ(type("1"), 1);
+    box->stepBy(1);
+    EXPECT_EQ(form.segments(), 3);
+    EXPECT_EQ(type("998"), 998);
+    box->stepBy(5);
+    EXPECT_EQ(form.segments(), 999);
+    EXPECT_EQ(type("12"), 12);
+    EXPECT_EQ(leave(), 12);
+    EXPECT_EQ(box->value(), 12);
 }
 
 TEST_F(MainWindowTest, DrawnProfileShowsItsSolidInTheView) {
