@@ -1,6 +1,7 @@
 // The main window's Save, Save as and Open commands: between the object file codec
 // and the windows whose controls hold the document's settings.
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QSignalBlocker>
 #include <QSlider>
@@ -84,12 +85,21 @@ bool Tform_fomenu::g_mentClick(QToolButton* sender) {
     }
     QString target;
     if (save_as || untitled) {
-        const std::optional<QString> chosen =
-            dialogs().saveFileName(save_dialog_name_, uiText(kTextFileFilter));
-        if (!chosen) {
-            return false;
+        // The dialog takes only a name in a folder that exists: a name in any other
+        // folder is reported as a file that cannot be saved, and the dialog comes back.
+        for (;;) {
+            const std::optional<QString> chosen =
+                dialogs().saveFileName(save_dialog_name_, uiText(kTextFileFilter));
+            if (!chosen) {
+                return false;
+            }
+            save_dialog_name_ = *chosen;
+            if (QFileInfo(*chosen).absoluteDir().exists()) {
+                target = *chosen;
+                break;
+            }
+            showError(kTextUnableToSave, QFileInfo(*chosen).absoluteFilePath());
         }
-        target = *chosen;
     } else {
         // A named document is saved under its own name, also when its file has been
         // moved or deleted since it was opened.

@@ -24,7 +24,8 @@ class Dialogs {
     [[nodiscard]] virtual std::optional<uint32_t> chooseColor(uint32_t initial) = 0;
 
     // `filter` is in the program's own form: "Description|*.ext|Description|*.*".
-    // The save dialog asks before overwriting and requires an existing folder.
+    // The save dialog asks before overwriting. A name in a folder that does not exist
+    // is refused by the save command, which then shows the dialog again.
     [[nodiscard]] virtual std::optional<QString> saveFileName(const QString& preset,
                                                               const QString& filter) = 0;
     [[nodiscard]] virtual std::optional<QString> openFileName(const QString& preset,

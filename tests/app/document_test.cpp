@@ -139,6 +139,19 @@ TEST_F(DocumentTest, ExtensionRuleAppliesAfterTheDialog) {
               "OpenGL Torvelle [" + folder.file("x.tv.tvl") + "]");
 }
 
+TEST_F(DocumentTest, SaveDialogTakesOnlyANameInAFolderThatExists) {
+    drawSomething();
+    const std::string missing = folder.file("missing") + "/model.tvl";
+    dialogs->file_answers.push_back(QString::fromStdString(missing));
+    dialogs->file_answers.push_back(QString::fromStdString(folder.file("model.tvl")));
+    ASSERT_TRUE(form.g_mentClick(button("g_mentmaskent")));
+    ASSERT_EQ(dialogs->messages.size(), 1u);
+    EXPECT_EQ(dialogs->messages[0].text.toStdString(), "Unable to save " + missing);
+    EXPECT_EQ(dialogs->file_presets.back().toStdString(), missing);  // the dialog came back
+    EXPECT_EQ(form.fileName().toStdString(), folder.file("model.tvl"));
+    EXPECT_FALSE(form.IsModified());
+}
+
 TEST_F(DocumentTest, SaveOfANamedDocumentNeedsNoDialogEvenWhenItsFileIsGone) {
     saveAs(folder.file("kept.tvl"));
     QFile::remove(QString::fromStdString(folder.file("kept.tvl")));
