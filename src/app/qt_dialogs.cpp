@@ -9,17 +9,34 @@
 
 namespace tv {
 
+namespace {
+
+// The filter texts are written for systems where "*.*" matches every file; here a
+// name need not hold a dot, so every file is "*".
+QString hostPattern(const QString& pattern) {
+    return pattern == QLatin1String("*.*") ? QStringLiteral("*") : pattern;
+}
+
+}  // namespace
+
 QString toQtFileFilter(const QString& filter) {
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList entries;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        QString patterns = parts[i + 1];
-        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-        // A description that already shows its patterns keeps them; Qt reads the
-        // patterns from the last parentheses.
-        entries << (parts[i].contains(QLatin1Char('('))
-                        ? parts[i]
-                        : QStringLiteral("%1 (%2)").arg(parts[i], patterns));
+        const QStringList given = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        QStringList patterns;
+        for (const QString& pattern : given) {
+            patterns << hostPattern(pattern.trimmed());
+        }
+        // Qt reads the patterns from the last parentheses of an entry, so a description
+        // that shows its own patterns shows the ones that work here instead.
+        QString description = parts[i].trimmed();
+        const QString shown = QStringLiteral("(%1)").arg(parts[i + 1]);
+        if (description.endsWith(shown)) {
+            description.chop(shown.size());
+        }
+        entries << QStringLiteral("%1 (%2)").arg(description.trimmed(),
+                                                 patterns.join(QLatin1Char(' ')));
     }
     return entries.join(QStringLiteral(";;"));
 }

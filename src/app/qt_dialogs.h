@@ -24,7 +24,8 @@ class QtDialogs final : public Dialogs {
     QPointer<QWidget> owner_;
 };
 
-// "Text|*.a|Other|*.*" -> "Text (*.a);;Other (*.*)", the form Qt's file dialogs take.
+// "Text (*.a)|*.a|Other|*.b;*.*" -> "Text (*.a);;Other (*.b *)", the form Qt's file
+// dialogs take; "*.*" becomes "*", so that it shows names without a dot too.
 QString toQtFileFilter(const QString& filter);
 
 }  // namespace tv

@@ -10,6 +10,7 @@
 #include <random>
 
 #include "app/control_bar.h"
+#include "app/qt_dialogs.h"
 #include "app_fixture.h"
 #include "objfile/document_scene.h"
 #include "objfile/faulty_file_ops.h"
@@ -139,7 +140,7 @@ TEST_F(DocumentTest, ExtensionRuleAppliesAfterTheDialog) {
               "OpenGL Torvelle [" + folder.file("x.tv.tvl") + "]");
 }
 
-TEST_F(DocumentTest, SaveDialogTakesOnlyANameInAFolderThatExists) {
+TEST_F(DocumentTest, SaveDialogTakesOnlyANameInAFolderThatExistsAndShowsEveryFile) {
     drawSomething();
     const std::string missing = folder.file("missing") + "/model.tvl";
     dialogs->file_answers.push_back(QString::fromStdString(missing));
@@ -150,6 +151,12 @@ TEST_F(DocumentTest, SaveDialogTakesOnlyANameInAFolderThatExists) {
     EXPECT_EQ(dialogs->file_presets.back().toStdString(), missing);  // the dialog came back
     EXPECT_EQ(form.fileName().toStdString(), folder.file("model.tvl"));
     EXPECT_FALSE(form.IsModified());
+
+    // "*.*" of the filter text shows names without a dot too.
+    EXPECT_EQ(toQtFileFilter(dialogs->file_filters.back()),
+              QStringLiteral("Torvelle files (*.tvl);;All files (*)"));
+    EXPECT_EQ(toQtFileFilter(QStringLiteral("Old (*.a;*.*)|*.a;*.*|Pictures (*.p)|*.q")),
+              QStringLiteral("Old (*.a *);;Pictures (*.p) (*.q)"));
 }
 
 TEST_F(DocumentTest, SaveOfANamedDocumentNeedsNoDialogEvenWhenItsFileIsGone) {
