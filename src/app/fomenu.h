@@ -138,6 +138,7 @@ class Tform_fomenu final : public QMainWindow, public ProfileSurfaceOwner, publi
     bool isUntitled() const { return untitled; }
     const QString& fileName() const { return file_name; }
     bool startupFailed() const { return startup_failed; }  // no language file: the program ends
+    const ComponentSlots& componentSlots() const { return component_slots; }
 
   protected:
     bool event(QEvent* event) override;

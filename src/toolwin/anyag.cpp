@@ -42,6 +42,18 @@ Tform_anyag::Tform_anyag(ToolHost& host, QMainWindow* parent)
         connect(button, &QToolButton::clicked, this, [this, button] { g_mdiffClick(button); });
     }
     connect(g_alap, &QToolButton::clicked, this, [this] { g_alapClick(); });
+    nameControls({{l_atl, "l_atl"},
+                  {tb_atl, "tb_atl"},
+                  {atl, "atl"},
+                  {l_mdiff, "l_mdiff"},
+                  {g_mdiff, "g_mdiff"},
+                  {l_mamb, "l_mamb"},
+                  {g_mamb, "g_mamb"},
+                  {l_mspec, "l_mspec"},
+                  {g_mspec, "g_mspec"},
+                  {l_mshininess, "l_mshininess"},
+                  {tb_mshininess, "tb_mshininess"},
+                  {g_alap, "g_alap"}});
     FormCreate(3);
 }
 

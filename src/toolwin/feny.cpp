@@ -48,6 +48,35 @@ Tform_feny::Tform_feny(ToolHost& host, QMainWindow* parent)
     buildFirstRow(client);
     buildSecondRow(client);
     connectHandlers();
+    nameControls({{l_feny, "l_feny"},
+                  {l_globamb, "l_globamb"},
+                  {g_globamb, "g_globamb"},
+                  {rb_1, "rb_1"},
+                  {rb_2, "rb_2"},
+                  {rb_3, "rb_3"},
+                  {cb_be, "cb_be"},
+                  {cb_forg, "cb_forg"},
+                  {cb_irany, "cb_irany"},
+                  {l_ldiff, "l_ldiff"},
+                  {g_ldiff, "g_ldiff"},
+                  {l_lamb, "l_lamb"},
+                  {g_lamb, "g_lamb"},
+                  {l_lspec, "l_lspec"},
+                  {g_lspec, "g_lspec"},
+                  {rb_irany, "rb_irany"},
+                  {rb_poz, "rb_poz"},
+                  {tb_x, "tb_x"},
+                  {tb_y, "tb_y"},
+                  {tb_z, "tb_z"},
+                  {cb_spot, "cb_spot"},
+                  {l_vszog, "l_vszog"},
+                  {tb_vsz, "tb_vsz"},
+                  {l_vsz, "l_vsz"},
+                  {l_spotirany, "l_spotirany"},
+                  {tb_px, "tb_px"},
+                  {tb_py, "tb_py"},
+                  {tb_pz, "tb_pz"},
+                  {g_alap, "g_alap"}});
     FormCreate(2);
 }
 

@@ -49,6 +49,18 @@ Tform_forg::Tform_forg(ToolHost& host, QMainWindow* parent)
     connect(g_fzpl, &QToolButton::clicked, this, [this] { g_fzplClick(); });
     connect(g_fzm, &QToolButton::clicked, this, [this] { g_fzmClick(); });
     connect(g_alap, &QToolButton::clicked, this, [this] { g_alapClick(); });
+    nameControls({{l_forg, "l_forg"},
+                  {l_fseb, "l_fseb"},
+                  {g_fxpl, "g_fxpl"},
+                  {g_fxm, "g_fxm"},
+                  {g_fym, "g_fym"},
+                  {g_fypl, "g_fypl"},
+                  {g_fzpl, "g_fzpl"},
+                  {g_fzm, "g_fzm"},
+                  {tb_x, "tb_x"},
+                  {tb_y, "tb_y"},
+                  {tb_z, "tb_z"},
+                  {g_alap, "g_alap"}});
     FormCreate(4);
 }
 

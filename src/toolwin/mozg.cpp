@@ -29,6 +29,8 @@ Tform_mozg::Tform_mozg(ToolHost& host, QMainWindow* parent)
     connect(tb_y, &QSlider::valueChanged, this, [this] { tb_yChange(); });
     connect(tb_z, &QSlider::valueChanged, this, [this] { tb_zChange(); });
     connect(g_alap, &QToolButton::clicked, this, [this] { g_alapClick(); });
+    nameControls(
+        {{l_poz, "l_poz"}, {tb_x, "tb_x"}, {tb_y, "tb_y"}, {tb_z, "tb_z"}, {g_alap, "g_alap"}});
     FormCreate(5);
 }
 

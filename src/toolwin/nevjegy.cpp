@@ -10,6 +10,7 @@
 #include <QScreen>
 
 #include "toolwin/fitting_text.h"
+#include "toolwin/tool_controls.h"
 
 namespace tv {
 
@@ -134,6 +135,20 @@ Tform_nevjegy::Tform_nevjegy(QWidget* parent)
     ok_button->setGeometry(296, 216, 57, 22);
     ok_button->setDefault(true);
     connect(ok_button, &QPushButton::clicked, this, &QDialog::accept);
+    nameControls({{picture, "picture"},
+                  {l_iro, "l_iro"},
+                  {l_iro_, "l_iro_"},
+                  {l_ver, "l_ver"},
+                  {l_ver_, "l_ver_"},
+                  {l_datum, "l_datum"},
+                  {l_datum_, "l_datum_"},
+                  {l_email, "l_email"},
+                  {l_email_, "l_email_"},
+                  {l_honlap, "l_honlap"},
+                  {l_honlap_, "l_honlap_"},
+                  {l_support, "l_support"},
+                  {l_support_, "l_support_"},
+                  {ok_button, "ok_button"}});
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();

@@ -44,6 +44,12 @@ QToolButton* makeSpeedButton(QWidget* parent, const QIcon& glyph, const QRect& g
     return button;
 }
 
+void nameControls(std::initializer_list<std::pair<QObject*, const char*>> controls) {
+    for (const auto& [control, name] : controls) {
+        control->setObjectName(QLatin1String(name));
+    }
+}
+
 QFrame* makeSeparator(QWidget* parent, int x, int height) {
     auto* line = new QFrame(parent);
     line->setFrameShape(QFrame::VLine);

@@ -5,8 +5,11 @@
 #include <QIcon>
 #include <QRect>
 #include <QString>
+#include <initializer_list>
+#include <utility>
 
 class QFrame;
+class QObject;
 class QLabel;
 class QSlider;
 class QToolButton;
@@ -28,6 +31,10 @@ QToolButton* makeSpeedButton(QWidget* parent, const QIcon& glyph, const QRect& g
 
 // A sunken vertical line that separates groups of controls.
 QFrame* makeSeparator(QWidget* parent, int x, int height);
+
+// Gives each control its name in the program as its object name, by which the
+// component table's check and the tests find it.
+void nameControls(std::initializer_list<std::pair<QObject*, const char*>> controls);
 
 // The texts of the labels that show a track bar's position: "40%", "45°".
 QString percentText(int position);

@@ -22,6 +22,7 @@ Tform_zoom::Tform_zoom(ToolHost& host, QMainWindow* parent)
 
     connect(tb_zoom, &QSlider::valueChanged, this, [this] { tb_zoomChange(); });
     connect(g_alap, &QToolButton::clicked, this, [this] { g_alapClick(); });
+    nameControls({{l_zoom, "l_zoom"}, {tb_zoom, "tb_zoom"}, {zoom, "zoom"}, {g_alap, "g_alap"}});
     FormCreate(6);
 }
 

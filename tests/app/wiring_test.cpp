@@ -9,6 +9,7 @@
 #include <QToolButton>
 
 #include "app_fixture.h"
+#include "lang/component_table.h"
 #include "toolwin/anyag.h"
 #include "toolwin/color_button.h"
 #include "toolwin/feny.h"
@@ -21,6 +22,59 @@ namespace tv {
 namespace {
 
 using WiringTest = test::AppFixture;
+
+// True when `widget` is a control of the kind a component number of `kind` needs.
+bool isOfKind(const QWidget* widget, ControlKind kind) {
+    switch (kind) {
+        case ControlKind::None:
+            return false;
+        case ControlKind::SpeedButton:
+            return qobject_cast<const QToolButton*>(widget) != nullptr;
+        case ControlKind::Label:
+            return qobject_cast<const QLabel*>(widget) != nullptr;
+        case ControlKind::DropDownList:
+            return qobject_cast<const QComboBox*>(widget) != nullptr;
+        case ControlKind::SpinEdit:
+            return qobject_cast<const QSpinBox*>(widget) != nullptr;
+        case ControlKind::TrackBar:
+            return qobject_cast<const QSlider*>(widget) != nullptr;
+        case ControlKind::Window:
+            return widget->isWindow() || widget->inherits("QDockWidget");
+        case ControlKind::RadioButton:
+            return qobject_cast<const QRadioButton*>(widget) != nullptr;
+        case ControlKind::CheckBox:
+            return qobject_cast<const QCheckBox*>(widget) != nullptr;
+    }
+    return false;
+}
+
+// The class name of the program's window that `widget` is, or belongs to.
+std::string formOf(const QObject* widget) {
+    for (const QObject* o = widget; o != nullptr; o = o->parent()) {
+        const std::string name = o->metaObject()->className();
+        if (name.find("Tform_") != std::string::npos) {
+            return name.substr(name.find("Tform_"));
+        }
+    }
+    return {};
+}
+
+TEST_F(WiringTest, EachComponentSlotHoldsTheControlItsNumberNames) {
+    const ComponentSlots& table = form.componentSlots();
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        const ComponentSlot& entry = componentSlot(slot);
+        const QWidget* widget = table[static_cast<size_t>(slot)];
+        SCOPED_TRACE("slot " + std::to_string(slot) + " " + entry.name);
+        if (entry.kind == ControlKind::None) {
+            EXPECT_EQ(widget, nullptr);
+            continue;
+        }
+        ASSERT_NE(widget, nullptr);
+        EXPECT_EQ(widget->objectName().toStdString(), entry.name);
+        EXPECT_EQ(formOf(widget), formClassName(entry.form));
+        EXPECT_TRUE(isOfKind(widget, entry.kind));
+    }
+}
 
 TEST_F(WiringTest, ToggleButtonsShowAndHideTheirWindowsAndCloseRaisesThem) {
     const std::vector<std::pair<QToolButton*, QWidget*>> pairs = {
