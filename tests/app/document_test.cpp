@@ -397,6 +397,32 @@ TEST_F(DocumentTest, FreshEditorHoldsTheDefaultDocumentAndItsScene) {
     EXPECT_EQ(form.scene(), expected);
 }
 
+// Each of the six colours of lights 2 and 3 a file holds reaches its own table entry,
+// its OpenGL colour and the light window's button, and no other.
+TEST_F(DocumentTest, LightColoursOfLightsTwoAndThreeComeFromTheFile) {
+    ObjectDocument document;
+    const std::array<int32_t, 6> colors = {0x0000FF, 0x00FF00, 0xFF0000,
+                                           0x000080, 0x008000, 0x800000};
+    std::copy(colors.begin(), colors.end(), document.colors.begin() + lightDiffuseIndex(1));
+    openDocument(document);
+    const TSceneState& scene = form.scene();
+    EXPECT_EQ(scene.light_diffuse[1], (Rgba{1, 0, 0, 1}));
+    EXPECT_EQ(scene.light_ambient[1], (Rgba{0, 1, 0, 1}));
+    EXPECT_EQ(scene.light_specular[1], (Rgba{0, 0, 1, 1}));
+    const float half = 128.0f / 255.0f;
+    EXPECT_EQ(scene.light_diffuse[2], (Rgba{half, 0, 0, 1}));
+    EXPECT_EQ(scene.light_ambient[2], (Rgba{0, half, 0, 1}));
+    EXPECT_EQ(scene.light_specular[2], (Rgba{0, 0, half, 1}));
+    auto* light_window = child<Tform_feny>("form_feny");
+    for (int light : {1, 2}) {
+        (light == 1 ? light_window->rb_2 : light_window->rb_3)->setChecked(true);
+        const size_t first = static_cast<size_t>(3 * (light - 1));
+        EXPECT_EQ(light_window->g_ldiff->color(), static_cast<uint32_t>(colors[first]));
+        EXPECT_EQ(light_window->g_lamb->color(), static_cast<uint32_t>(colors[first + 1]));
+        EXPECT_EQ(light_window->g_lspec->color(), static_cast<uint32_t>(colors[first + 2]));
+    }
+}
+
 // A document the editor could have saved, every scene setting random: light coordinates
 // lie on their track bars' steps, and only positioned lights are spotlights.
 ObjectDocument randomDocument(std::mt19937& random) {
