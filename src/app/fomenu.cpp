@@ -312,7 +312,9 @@ void Tform_fomenu::FormResize() {
     panel_edit->setGeometry(0, 0, w / 2, h);
     panel_view->setGeometry(w / 2, 0, w - w / 2, h);
     gc2d->setGeometry(panel_edit->contentsRect());
-    gl_view->setGeometry(panel_view->contentsRect());
+    // The view covers the whole panel, frame included, so that the viewport and the aspect
+    // ratio are taken from the panel's own size.
+    gl_view->setGeometry(panel_view->rect());
 
     panel_file->placeContentAt(QPoint(11, 2));
     panel_2d->placeContentAt(QPoint(11, 28));

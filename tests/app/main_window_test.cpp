@@ -194,6 +194,11 @@ TEST_F(MainWindowTest, ResizeKeepsProfileCoordinatesAndPutsBandsBack) {
     EXPECT_EQ(profile().canvasSize(), std::min(surface()->width(), surface()->height()));
     EXPECT_EQ(profile().point_pixels[0],
               profile().profileToPixel(before, surface()->height(), Axis::Y));
+    // The viewport is two pixels smaller than the 3D panel itself.
+    const QWidget* panel_view = child<QWidget>("panel_view");
+    child<View3DWidget>("gl_view")->grabFramebuffer();
+    EXPECT_EQ(child<View3DWidget>("gl_view")->appliedViewport(),
+              (Viewport{0, 0, panel_view->width() - 2, panel_view->height() - 2}));
 }
 
 TEST_F(MainWindowTest, StatusBarShowsHintsAndThePointCountOnTheTick) {
