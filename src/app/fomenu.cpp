@@ -36,6 +36,7 @@ namespace {
 constexpr int kButtonWidth = 23;
 constexpr int kButtonHeight = 22;
 constexpr int kLowerRow = 26;
+constexpr int kStatusBarHeight = 19;
 const QString kApplicationTitle = QStringLiteral("OpenGL Torvelle");
 
 QToolButton* speedButton(QWidget* parent, const char* name, int x, int y, Glyph glyph,
@@ -202,8 +203,10 @@ void Tform_fomenu::buildClientArea() {
 
     panel_edit = new QFrame(client);
     panel_edit->setObjectName(QStringLiteral("panel_edit"));
-    panel_edit->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    // A sunken box of one-pixel lines is a lowered outer and a raised inner bevel.
+    panel_edit->setFrameStyle(QFrame::Box | QFrame::Sunken);
     panel_edit->setLineWidth(1);
+    panel_edit->setMidLineWidth(0);
     panel_edit->setAutoFillBackground(true);
     QPalette silver = panel_edit->palette();
     silver.setColor(QPalette::Window, QColor(192, 192, 192));
@@ -229,6 +232,7 @@ void Tform_fomenu::buildClientArea() {
 void Tform_fomenu::buildStatusBar() {
     QStatusBar* bar = statusBar();
     bar->setSizeGripEnabled(true);
+    bar->setFixedHeight(kStatusBarHeight);
     const std::array<int, 4> widths = {400, 50, 60, 50};
     for (size_t i = 0; i < status_panels.size(); ++i) {
         auto* panel = new QLabel(bar);

@@ -10,11 +10,16 @@ ColorButton::ColorButton(QWidget* parent, const QString& letter, const QRect& ge
     setAutoRaise(true);
     setFocusPolicy(Qt::NoFocus);
     setText(letter);
-    QFont letter_font(QStringLiteral("Monospace"));
+    // A bold fixed-pitch face, widened so that a narrow face's O reads as the letter and
+    // not as a zero.
+    QFont letter_font;
+    letter_font.setFamilies({QStringLiteral("Fixedsys"), QStringLiteral("Courier New"),
+                             QStringLiteral("Liberation Mono"), QStringLiteral("Monospace")});
     letter_font.setStyleHint(QFont::TypeWriter);
     letter_font.setFixedPitch(true);
     letter_font.setPixelSize(12);
     letter_font.setBold(true);
+    letter_font.setStretch(140);
     setFont(letter_font);
     setColor(0);
 }

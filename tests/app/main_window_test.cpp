@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTest>
 #include <QToolButton>
@@ -40,6 +41,10 @@ TEST_F(MainWindowTest, StartsUntitledAndNotModifiedWithTheLayoutDefaults) {
     EXPECT_EQ(child<QSpinBox>("szog")->value(), 7);
     EXPECT_EQ(form.segments(), 7);
     EXPECT_EQ(profile().gridStep(), 10);
+    EXPECT_EQ(form.statusBar()->height(), 19);
+    const auto* panel_edit = child<QFrame>("panel_edit");
+    EXPECT_EQ(panel_edit->frameStyle(), QFrame::Box | QFrame::Sunken);
+    EXPECT_EQ(panel_edit->frameWidth(), 2);  // one lowered and one raised line
 }
 
 TEST_F(MainWindowTest, ModifiedStateIsTheTextOfTheThirdPanel) {
