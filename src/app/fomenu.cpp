@@ -25,6 +25,7 @@
 #include "toolwin/forg.h"
 #include "toolwin/mozg.h"
 #include "toolwin/nevjegy.h"
+#include "toolwin/speed_button.h"
 #include "toolwin/zoom.h"
 #include "view3d/scene_controls.h"
 #include "view3d/view3d_widget.h"
@@ -41,7 +42,7 @@ const QString kApplicationTitle = QStringLiteral("OpenGL Torvelle");
 
 QToolButton* speedButton(QWidget* parent, const char* name, int x, int y, Glyph glyph,
                          bool checkable) {
-    auto* button = new QToolButton(parent);
+    auto* button = new SpeedButton(parent);
     button->setObjectName(QLatin1String(name));
     button->setGeometry(x, y, kButtonWidth, kButtonHeight);
     button->setAutoRaise(true);
