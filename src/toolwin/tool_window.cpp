@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QMainWindow>
 #include <QScreen>
+#include <QStatusTipEvent>
 
 namespace tv {
 
@@ -56,6 +57,17 @@ void ToolWindow::FormResize() {
 void ToolWindow::setFixedClientHeight(int32_t height) {
     fixed_client_height = height;
     FormResize();
+}
+
+bool ToolWindow::event(QEvent* event) {
+    // A status-tip event travels up to the first window and stops there; a floating tool
+    // window is a window of its own, so it hands the tip on to the main window.
+    if (event->type() == QEvent::StatusTip && isWindow() && parentWidget() != nullptr) {
+        QStatusTipEvent tip(static_cast<QStatusTipEvent*>(event)->tip());
+        QCoreApplication::sendEvent(parentWidget(), &tip);
+        return true;
+    }
+    return QDockWidget::event(event);
 }
 
 void ToolWindow::closeEvent(QCloseEvent* event) {

@@ -44,6 +44,9 @@ class ToolWindow : public QDockWidget {
     // The close box only hides the window; the main window raises its toggle button.
     void closeEvent(QCloseEvent* event) override;
 
+    // Hints of the window's controls go on to the main window's status bar, floating too.
+    bool event(QEvent* event) override;
+
     ToolHost& host_;
 
   private:

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QDockWidget>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSlider>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -210,6 +212,17 @@ TEST_F(MainWindowTest, StatusBarShowsHintsAndThePointCountOnTheTick) {
     QStatusTipEvent tip(QStringLiteral("Draws a new profile"));
     QApplication::sendEvent(&form, &tip);
     EXPECT_EQ(child<QLabel>("status_panel_0")->text(), QStringLiteral("Draws a new profile"));
+    // The hints of a tool window's controls get there too, floating and docked.
+    auto* form_zoom = child<QDockWidget>("form_zoom");
+    form_zoom->show();
+    for (const bool floating : {true, false}) {
+        form_zoom->setFloating(floating);
+        QApplication::processEvents();
+        const QString hint = floating ? QStringLiteral("Floating") : QStringLiteral("Docked");
+        QStatusTipEvent tool_tip(hint);
+        QApplication::sendEvent(form_zoom->findChild<QSlider*>(), &tool_tip);
+        EXPECT_EQ(child<QLabel>("status_panel_0")->text(), hint);
+    }
     click(QPoint(60, 100));
     form.TimerTimer();
     EXPECT_EQ(child<QLabel>("status_panel_3")->text(), QStringLiteral("1 points"));
