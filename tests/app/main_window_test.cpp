@@ -4,6 +4,7 @@
 #include <QDockWidget>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QSlider>
 #include <QSpinBox>
 #include <QStatusBar>
@@ -206,6 +207,32 @@ TEST_F(MainWindowTest, ResizeKeepsProfileCoordinatesAndPutsBandsBack) {
     child<View3DWidget>("gl_view")->grabFramebuffer();
     EXPECT_EQ(child<View3DWidget>("gl_view")->appliedViewport(),
               (Viewport{0, 0, panel_view->width() - 2, panel_view->height() - 2}));
+}
+
+TEST_F(MainWindowTest, DraggedBandStopsAtTheBandsInItsWay) {
+    Band* band = child<Band>("panel_2d");
+    const auto drag = [band](QPoint by) {
+        const QPoint grip(3, 5);
+        const QPoint to = grip + by;
+        QMouseEvent press(QEvent::MouseButtonPress, grip, band->mapToGlobal(grip), Qt::LeftButton,
+                          Qt::LeftButton, {});
+        QApplication::sendEvent(band, &press);
+        QMouseEvent move(QEvent::MouseMove, to, band->mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
+                         {});
+        QApplication::sendEvent(band, &move);
+        QMouseEvent release(QEvent::MouseButtonRelease, to, band->mapToGlobal(to), Qt::LeftButton,
+                            Qt::NoButton, {});
+        QApplication::sendEvent(band, &release);
+    };
+    const QRect file_band = child<Band>("panel_file")->geometry();
+    const QRect band_3d = child<Band>("panel_3d")->geometry();
+    drag(QPoint(0, -26));  // up onto the file band: stops just below it
+    EXPECT_EQ(band->y(), file_band.bottom() + 1);
+    drag(QPoint(200, 0));  // right into the 3D band: stops just left of it
+    EXPECT_EQ(band->geometry().right() + 1, band_3d.x());
+    drag(QPoint(-5, 3));  // a free move goes all the way
+    EXPECT_EQ(band->geometry().right() + 1, band_3d.x() - 5);
+    EXPECT_EQ(band->y(), file_band.bottom() + 4);
 }
 
 TEST_F(MainWindowTest, StatusBarShowsHintsAndThePointCountOnTheTick) {
