@@ -17,6 +17,7 @@
 
 #include "app/control_bar.h"
 #include "app/glyphs.h"
+#include "app/pausing_dialogs.h"
 #include "app/qt_dialogs.h"
 #include "toolwin/anyag.h"
 #include "toolwin/color_button.h"
@@ -61,9 +62,9 @@ void exclusivePair(QObject* owner, QToolButton* a, QToolButton* b) {
 
 }  // namespace
 
-Tform_fomenu::Tform_fomenu(QWidget* parent)
-    : QMainWindow(parent), dialogs_(std::make_unique<QtDialogs>(this)) {
+Tform_fomenu::Tform_fomenu(QWidget* parent) : QMainWindow(parent) {
     FormCreate();
+    setDialogs(std::make_unique<QtDialogs>(this));
 }
 
 Tform_fomenu::~Tform_fomenu() {
@@ -73,7 +74,7 @@ Tform_fomenu::~Tform_fomenu() {
 }
 
 void Tform_fomenu::setDialogs(std::unique_ptr<Dialogs> dialogs) {
-    dialogs_ = std::move(dialogs);
+    dialogs_ = std::make_unique<PausingDialogs>(std::move(dialogs), gl_view);
 }
 
 void Tform_fomenu::FormCreate() {

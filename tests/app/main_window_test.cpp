@@ -11,9 +11,11 @@
 #include <QStatusTipEvent>
 #include <QTest>
 #include <QToolButton>
+#include <functional>
 
 #include "app/control_bar.h"
 #include "app_fixture.h"
+#include "toolwin/color_button.h"
 #include "view3d/view3d_widget.h"
 
 namespace tv {
@@ -260,6 +262,47 @@ TEST_F(MainWindowTest, TypedSegmentsCountAsTyped) {
     EXPECT_EQ(form.segments(), 1);
     child<QSpinBox>("szog")->findChild<QLineEdit*>()->setText(QStringLiteral(""));
     EXPECT_EQ(form.segments(), 3);
+}
+
+TEST_F(MainWindowTest, ViewPausesWhileAModalWindowIsOpen) {
+    // A dialog that, while it is "open", has the view try to draw a frame.
+    struct ProbeDialogs final : Dialogs {
+        std::function<void()> while_open;
+        MsgResult message(const QString&, const QString&, MsgIcon, MsgButtons) override {
+            while_open();
+            return MsgResult::No;
+        }
+        std::optional<uint32_t> chooseColor(uint32_t) override {
+            while_open();
+            return std::nullopt;
+        }
+        std::optional<QString> saveFileName(const QString&, const QString&) override {
+            return std::nullopt;
+        }
+        std::optional<QString> openFileName(const QString&, const QString&) override {
+            while_open();
+            return std::nullopt;
+        }
+    };
+    auto probe = std::make_unique<ProbeDialogs>();
+    ProbeDialogs* probe_dialogs = probe.get();
+    form.setDialogs(std::move(probe));
+    auto* view = child<View3DWidget>("gl_view");
+    int paused_calls = 0;
+    probe_dialogs->while_open = [&] {
+        form.scene().rotate_step_x = 15.0f;
+        view->grabFramebuffer();
+        // No frame was drawn: the one-off turn is still waiting.
+        EXPECT_EQ(form.scene().rotate_step_x, 15.0f);
+        paused_calls += view->renderingPaused();
+    };
+    form.g_alapClick();                                  // a message box
+    form.g_hatterClick(child<ColorButton>("g_hatter"));  // the colour dialog
+    form.g_megnyitClick();                               // the open dialog
+    EXPECT_EQ(paused_calls, 3);
+    EXPECT_FALSE(view->renderingPaused());
+    view->grabFramebuffer();
+    EXPECT_EQ(form.scene().rotate_step_x, 0.0f);  // drawing again once the window closed
 }
 
 TEST_F(MainWindowTest, DrawnProfileShowsItsSolidInTheView) {
