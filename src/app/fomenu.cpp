@@ -4,9 +4,11 @@
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QDir>
+#include <QDockWidget>
 #include <QEvent>
 #include <QFrame>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QScreen>
 #include <QSpinBox>
@@ -39,6 +41,7 @@ constexpr int kButtonWidth = 23;
 constexpr int kButtonHeight = 22;
 constexpr int kLowerRow = 26;
 constexpr int kStatusBarHeight = 19;
+constexpr QSize kMinimumSize(560, 300);
 const QString kApplicationTitle = QStringLiteral("OpenGL Torvelle");
 
 QToolButton* speedButton(QWidget* parent, const char* name, int x, int y, Glyph glyph,
@@ -115,7 +118,7 @@ void Tform_fomenu::FormCreate() {
     Timer->setInterval(1000);
     connectHandlers();
     Timer->start();
-    setMinimumSize(560, 300);
+    setMinimumSize(kMinimumSize);
 }
 
 void Tform_fomenu::buildFileBand() {
@@ -291,6 +294,36 @@ void Tform_fomenu::createWindows() {
     form_feny->setObjectName(QStringLiteral("form_feny"));
     form_anyag->setObjectName(QStringLiteral("form_anyag"));
     form_nevjegy->setObjectName(QStringLiteral("form_nevjegy"));
+    for (QDockWidget* window : std::initializer_list<QDockWidget*>{form_zoom, form_mozg, form_forg,
+                                                                   form_feny, form_anyag}) {
+        // Queued: the dock areas have their new layout only after the change is handled.
+        connect(window, &QDockWidget::topLevelChanged, this, &Tform_fomenu::fitDockedWindows,
+                Qt::QueuedConnection);
+        connect(window, &QDockWidget::dockLocationChanged, this, &Tform_fomenu::fitDockedWindows,
+                Qt::QueuedConnection);
+        connect(window, &QDockWidget::visibilityChanged, this, &Tform_fomenu::fitDockedWindows,
+                Qt::QueuedConnection);
+    }
+}
+
+void Tform_fomenu::fitDockedWindows() {
+    // The dock areas' layout knows how wide the docked windows need it to be; the window's
+    // own fixed minimum would otherwise let it cut them off.
+    const int needed = std::max(kMinimumSize.width(), layout()->minimumSize().width());
+    const bool grows = width() < needed;
+    setMinimumWidth(needed);  // this alone widens the window already
+    if (!grows) {
+        return;
+    }
+    resize(needed, height());
+    // Grown past the screen's right edge, the window moves left as far as it must.
+    if (const QScreen* screen = this->screen()) {
+        const QRect area = screen->availableGeometry();
+        const int overhang = frameGeometry().right() - area.right();
+        if (overhang > 0) {
+            move(std::max(area.left(), x() - overhang), y());
+        }
+    }
 }
 
 bool Tform_fomenu::event(QEvent* event) {

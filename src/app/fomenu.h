@@ -95,6 +95,9 @@ class Tform_fomenu final : public QMainWindow, public ProfileSurfaceOwner, publi
     void FormResize();
     void TimerTimer();
     void StatusHint(const QString& hint);
+    // While tool windows are docked, the window is at least as wide as the widest dock
+    // area needs, and grows when it is narrower.
+    void fitDockedWindows();
 
     // Profile canvas and editing.
     void gc2dPaint();

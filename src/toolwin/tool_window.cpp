@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMainWindow>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QStatusTipEvent>
 
@@ -68,6 +69,18 @@ bool ToolWindow::event(QEvent* event) {
         return true;
     }
     return QDockWidget::event(event);
+}
+
+void ToolWindow::moveEvent(QMoveEvent* event) {
+    QDockWidget::moveEvent(event);
+    // QDockWidget takes the place where an undocked window floats again from its last
+    // resize while floating, not from its last move: a window moved since would float again
+    // at an older place (at first the screen's corner). A resize to the same size, handed
+    // to QDockWidget, records the place now.
+    if (isFloating()) {
+        QResizeEvent same_size(size(), size());
+        QDockWidget::event(&same_size);
+    }
 }
 
 void ToolWindow::closeEvent(QCloseEvent* event) {

@@ -47,6 +47,9 @@ class ToolWindow : public QDockWidget {
     // Hints of the window's controls go on to the main window's status bar, floating too.
     bool event(QEvent* event) override;
 
+    // A window undocked again floats where it floated last.
+    void moveEvent(QMoveEvent* event) override;
+
     ToolHost& host_;
 
   private:

@@ -237,6 +237,27 @@ TEST_F(MainWindowTest, DraggedBandStopsAtTheBandsInItsWay) {
     EXPECT_EQ(band->y(), file_band.bottom() + 4);
 }
 
+TEST_F(MainWindowTest, DockedToolWindowsAreNeverCutOff) {
+    // The two widest windows side by side are wider than the window at its start size.
+    auto* form_feny = child<QDockWidget>("form_feny");
+    auto* form_anyag = child<QDockWidget>("form_anyag");
+    for (QDockWidget* window : {form_feny, form_anyag}) {
+        window->show();
+        window->setFloating(false);
+    }
+    QApplication::processEvents();
+    ASSERT_EQ(form.dockWidgetArea(form_feny), form.dockWidgetArea(form_anyag));
+    for (const QDockWidget* window : {form_feny, form_anyag}) {
+        EXPECT_TRUE(form.rect().contains(window->geometry())) << window->objectName().toStdString();
+        EXPECT_EQ(window->widget()->size(), window->widget()->minimumSize());
+    }
+    // The window cannot be made narrower than the docked windows need.
+    form.resize(640, 422);
+    QApplication::processEvents();
+    EXPECT_TRUE(form.rect().contains(form_anyag->geometry()));
+    EXPECT_TRUE(form.rect().contains(form_feny->geometry()));
+}
+
 TEST_F(MainWindowTest, StatusBarShowsHintsAndThePointCountOnTheTick) {
     QStatusTipEvent tip(QStringLiteral("Draws a new profile"));
     QApplication::sendEvent(&form, &tip);

@@ -71,6 +71,10 @@ TEST_P(ToolWindowTest, ClientAreaKeepsItsSizeDockedUndockedAndResized) {
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     const QSize floating_size = window->size();
+    const QPoint floated_at =
+        QGuiApplication::primaryScreen()->availableGeometry().topLeft() + QPoint(100, 120);
+    window->move(floated_at);
+    QCoreApplication::processEvents();
 
     window->setFloating(false);
     QCoreApplication::processEvents();
@@ -85,6 +89,7 @@ TEST_P(ToolWindowTest, ClientAreaKeepsItsSizeDockedUndockedAndResized) {
     QCoreApplication::processEvents();
     EXPECT_EQ(window->clientArea()->size(), GetParam().client);
     EXPECT_EQ(window->size(), floating_size);
+    EXPECT_EQ(window->pos(), floated_at);  // where it floated last, not where it started
 
     window->resize(floating_size + QSize(200, 100));
     QCoreApplication::processEvents();
