@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QStyleOption>
 #include <algorithm>
+#include <cstdlib>
 
 namespace tv {
 
@@ -44,7 +45,33 @@ void Band::mouseMoveEvent(QMouseEvent* event) {
     QPoint to = mapToParent(event->position().toPoint()) - grab_offset_;
     to.setX(std::clamp(to.x(), 0, std::max(0, bar.width() - width())));
     to.setY(std::clamp(to.y(), 0, std::max(0, bar.height() - height())));
-    move(to);
+    move(furthestFreePosition(pos(), to));
+}
+
+bool Band::coversAnotherBand(QPoint at) const {
+    const QRect area(at, size());
+    for (const Band* other : parentWidget()->findChildren<Band*>(Qt::FindDirectChildrenOnly)) {
+        if (other != this && other->geometry().intersects(area)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+QPoint Band::furthestFreePosition(QPoint from, QPoint to) const {
+    // Walks from where the band stands towards where the mouse wants it and stops before
+    // the first place where it would cover another band.
+    const QPoint delta = to - from;
+    const int steps = std::max(std::abs(delta.x()), std::abs(delta.y()));
+    QPoint free = from;
+    for (int i = 1; i <= steps; ++i) {
+        const QPoint at = from + QPoint(delta.x() * i / steps, delta.y() * i / steps);
+        if (coversAnotherBand(at)) {
+            break;
+        }
+        free = at;
+    }
+    return free;
 }
 
 void Band::mouseReleaseEvent(QMouseEvent* /*event*/) {

@@ -1,6 +1,7 @@
 // A control bar: a strip at the top of the main window holding movable bands. Each
 // band carries a row of controls at fixed positions and a grip on its left by which
-// the user drags it around the bar; the window puts the bands back on every resize.
+// the user drags it around the bar, never over another band; the window puts the bands
+// back on every resize.
 #pragma once
 
 #include <QFrame>
@@ -31,6 +32,9 @@ class Band final : public QFrame {
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
+    bool coversAnotherBand(QPoint at) const;
+    QPoint furthestFreePosition(QPoint from, QPoint to) const;
+
     QWidget* content_;
     bool dragging_ = false;
     QPoint grab_offset_;

@@ -4,9 +4,11 @@
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QDir>
+#include <QDockWidget>
 #include <QEvent>
 #include <QFrame>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QScreen>
 #include <QSpinBox>
@@ -17,6 +19,7 @@
 
 #include "app/control_bar.h"
 #include "app/glyphs.h"
+#include "app/pausing_dialogs.h"
 #include "app/qt_dialogs.h"
 #include "app/segments_box.h"
 #include "lang/start_language.h"
@@ -27,6 +30,7 @@
 #include "toolwin/forg.h"
 #include "toolwin/mozg.h"
 #include "toolwin/nevjegy.h"
+#include "toolwin/speed_button.h"
 #include "toolwin/zoom.h"
 #include "view3d/scene_controls.h"
 #include "view3d/view3d_widget.h"
@@ -38,11 +42,13 @@ namespace {
 constexpr int kButtonWidth = 23;
 constexpr int kButtonHeight = 22;
 constexpr int kLowerRow = 26;
+constexpr int kStatusBarHeight = 19;
+constexpr QSize kMinimumSize(560, 300);
 const QString kApplicationTitle = QStringLiteral("OpenGL Torvelle");
 
 QToolButton* speedButton(QWidget* parent, const char* name, int x, int y, Glyph glyph,
                          bool checkable) {
-    auto* button = new QToolButton(parent);
+    auto* button = new SpeedButton(parent);
     button->setObjectName(QLatin1String(name));
     button->setGeometry(x, y, kButtonWidth, kButtonHeight);
     button->setAutoRaise(true);
@@ -61,9 +67,9 @@ void exclusivePair(QObject* owner, QToolButton* a, QToolButton* b) {
 
 }  // namespace
 
-Tform_fomenu::Tform_fomenu(QWidget* parent)
-    : QMainWindow(parent), dialogs_(std::make_unique<QtDialogs>(this)) {
+Tform_fomenu::Tform_fomenu(QWidget* parent) : QMainWindow(parent) {
     FormCreate();
+    setDialogs(std::make_unique<QtDialogs>(this));
 }
 
 Tform_fomenu::~Tform_fomenu() {
@@ -73,7 +79,7 @@ Tform_fomenu::~Tform_fomenu() {
 }
 
 void Tform_fomenu::setDialogs(std::unique_ptr<Dialogs> dialogs) {
-    dialogs_ = std::move(dialogs);
+    dialogs_ = std::make_unique<PausingDialogs>(std::move(dialogs), gl_view);
 }
 
 void Tform_fomenu::FormCreate() {
@@ -116,7 +122,7 @@ void Tform_fomenu::FormCreate() {
     Timer->setInterval(1000);
     connectHandlers();
     Timer->start();
-    setMinimumSize(560, 300);
+    setMinimumSize(kMinimumSize);
 }
 
 void Tform_fomenu::buildFileBand() {
@@ -206,8 +212,10 @@ void Tform_fomenu::buildClientArea() {
 
     panel_edit = new QFrame(client);
     panel_edit->setObjectName(QStringLiteral("panel_edit"));
-    panel_edit->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    // A sunken box of one-pixel lines is a lowered outer and a raised inner bevel.
+    panel_edit->setFrameStyle(QFrame::Box | QFrame::Sunken);
     panel_edit->setLineWidth(1);
+    panel_edit->setMidLineWidth(0);
     panel_edit->setAutoFillBackground(true);
     QPalette silver = panel_edit->palette();
     silver.setColor(QPalette::Window, QColor(192, 192, 192));
@@ -233,6 +241,7 @@ void Tform_fomenu::buildClientArea() {
 void Tform_fomenu::buildStatusBar() {
     QStatusBar* bar = statusBar();
     bar->setSizeGripEnabled(true);
+    bar->setFixedHeight(kStatusBarHeight);
     const std::array<int, 4> widths = {400, 50, 60, 50};
     for (size_t i = 0; i < status_panels.size(); ++i) {
         auto* panel = new QLabel(bar);
@@ -289,6 +298,36 @@ void Tform_fomenu::createWindows() {
     form_feny->setObjectName(QStringLiteral("form_feny"));
     form_anyag->setObjectName(QStringLiteral("form_anyag"));
     form_nevjegy->setObjectName(QStringLiteral("form_nevjegy"));
+    for (QDockWidget* window : std::initializer_list<QDockWidget*>{form_zoom, form_mozg, form_forg,
+                                                                   form_feny, form_anyag}) {
+        // Queued: the dock areas have their new layout only after the change is handled.
+        connect(window, &QDockWidget::topLevelChanged, this, &Tform_fomenu::fitDockedWindows,
+                Qt::QueuedConnection);
+        connect(window, &QDockWidget::dockLocationChanged, this, &Tform_fomenu::fitDockedWindows,
+                Qt::QueuedConnection);
+        connect(window, &QDockWidget::visibilityChanged, this, &Tform_fomenu::fitDockedWindows,
+                Qt::QueuedConnection);
+    }
+}
+
+void Tform_fomenu::fitDockedWindows() {
+    // The dock areas' layout knows how wide the docked windows need it to be; the window's
+    // own fixed minimum would otherwise let it cut them off.
+    const int needed = std::max(kMinimumSize.width(), layout()->minimumSize().width());
+    const bool grows = width() < needed;
+    setMinimumWidth(needed);  // this alone widens the window already
+    if (!grows) {
+        return;
+    }
+    resize(needed, height());
+    // Grown past the screen's right edge, the window moves left as far as it must.
+    if (const QScreen* screen = this->screen()) {
+        const QRect area = screen->availableGeometry();
+        const int overhang = frameGeometry().right() - area.right();
+        if (overhang > 0) {
+            move(std::max(area.left(), x() - overhang), y());
+        }
+    }
 }
 
 bool Tform_fomenu::event(QEvent* event) {
@@ -316,7 +355,9 @@ void Tform_fomenu::FormResize() {
     panel_edit->setGeometry(0, 0, w / 2, h);
     panel_view->setGeometry(w / 2, 0, w - w / 2, h);
     gc2d->setGeometry(panel_edit->contentsRect());
-    gl_view->setGeometry(panel_view->contentsRect());
+    // The view covers the whole panel, frame included, so that the viewport and the aspect
+    // ratio are taken from the panel's own size.
+    gl_view->setGeometry(panel_view->rect());
 
     panel_file->placeContentAt(QPoint(11, 2));
     panel_2d->placeContentAt(QPoint(11, 28));

@@ -55,7 +55,8 @@ class Tform_fomenu final : public QMainWindow, public ProfileSurfaceOwner, publi
     // The main window's start-up routine, run once after all windows exist.
     void Startup();
 
-    // Modal windows go through this; tests replace it with a scripted one.
+    // Modal windows go through this; tests replace it with a scripted one. The 3D view
+    // pauses while any of them is open.
     void setDialogs(std::unique_ptr<Dialogs> dialogs);
 
     // Files are read and written through these operations; tests inject faults.
@@ -100,6 +101,9 @@ class Tform_fomenu final : public QMainWindow, public ProfileSurfaceOwner, publi
     void FormResize();
     void TimerTimer();
     void StatusHint(const QString& hint);
+    // While tool windows are docked, the window is at least as wide as the widest dock
+    // area needs, and grows when it is narrower.
+    void fitDockedWindows();
 
     // Profile canvas and editing.
     void gc2dPaint();

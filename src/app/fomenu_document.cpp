@@ -16,6 +16,7 @@
 #include "toolwin/nevjegy.h"
 #include "toolwin/zoom.h"
 #include "view3d/scene_controls.h"
+#include "view3d/view3d_widget.h"
 
 namespace tv {
 
@@ -100,6 +101,7 @@ void Tform_fomenu::g_hatterClick(ColorButton* sender) {
 }
 
 void Tform_fomenu::g_nevjegyClick() {
+    const RenderingPause pause(gl_view);
     form_nevjegy->exec();
 }
 

@@ -6,6 +6,7 @@
 
 #include "lang/hint_text.h"
 #include "lang/language_names.h"
+#include "toolwin/speed_button.h"
 
 namespace tv {
 
@@ -55,6 +56,8 @@ void WidgetLanguageTarget::setCaption(int slot, const std::string& caption) {
         widget->setWindowTitle(fromUtf8(caption));
     } else if (auto* label = qobject_cast<QLabel*>(widget)) {
         label->setText(fromUtf8(caption));
+    } else if (auto* speed_button = qobject_cast<SpeedButton*>(widget)) {
+        speed_button->setCaption(fromUtf8(caption));
     } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         button->setText(fromUtf8(caption));
     }

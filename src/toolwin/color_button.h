@@ -21,6 +21,13 @@ class ColorButton final : public QToolButton {
     // Opens the colour dialog with the button's colour; true when the user chose one,
     // which the button then shows.
     [[nodiscard]] bool chooseColor(Dialogs& dialogs);
+
+    // The colour of the thin outline round the letter: black round a light letter, white
+    // round a dark one, so that the letter stands out on any button face.
+    static QColor outlineFor(const QColor& letter);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
 };
 
 }  // namespace tv

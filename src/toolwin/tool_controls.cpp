@@ -6,6 +6,7 @@
 #include <QToolButton>
 
 #include "toolwin/fitting_text.h"
+#include "toolwin/speed_button.h"
 
 namespace tv {
 
@@ -36,7 +37,7 @@ QSlider* makeTrackBar(QWidget* parent, Qt::Orientation orientation, int minimum,
 }
 
 QToolButton* makeSpeedButton(QWidget* parent, const QIcon& glyph, const QRect& geometry) {
-    auto* button = new QToolButton(parent);
+    auto* button = new SpeedButton(parent);
     button->setGeometry(geometry);
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);

@@ -3,7 +3,9 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMainWindow>
+#include <QResizeEvent>
 #include <QScreen>
+#include <QStatusTipEvent>
 
 namespace tv {
 
@@ -56,6 +58,29 @@ void ToolWindow::FormResize() {
 void ToolWindow::setFixedClientHeight(int32_t height) {
     fixed_client_height = height;
     FormResize();
+}
+
+bool ToolWindow::event(QEvent* event) {
+    // A status-tip event travels up to the first window and stops there; a floating tool
+    // window is a window of its own, so it hands the tip on to the main window.
+    if (event->type() == QEvent::StatusTip && isWindow() && parentWidget() != nullptr) {
+        QStatusTipEvent tip(static_cast<QStatusTipEvent*>(event)->tip());
+        QCoreApplication::sendEvent(parentWidget(), &tip);
+        return true;
+    }
+    return QDockWidget::event(event);
+}
+
+void ToolWindow::moveEvent(QMoveEvent* event) {
+    QDockWidget::moveEvent(event);
+    // QDockWidget takes the place where an undocked window floats again from its last
+    // resize while floating, not from its last move: a window moved since would float again
+    // at an older place (at first the screen's corner). A resize to the same size, handed
+    // to QDockWidget, records the place now.
+    if (isFloating()) {
+        QResizeEvent same_size(size(), size());
+        QDockWidget::event(&same_size);
+    }
 }
 
 void ToolWindow::closeEvent(QCloseEvent* event) {

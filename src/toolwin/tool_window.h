@@ -44,6 +44,12 @@ class ToolWindow : public QDockWidget {
     // The close box only hides the window; the main window raises its toggle button.
     void closeEvent(QCloseEvent* event) override;
 
+    // Hints of the window's controls go on to the main window's status bar, floating too.
+    bool event(QEvent* event) override;
+
+    // A window undocked again floats where it floated last.
+    void moveEvent(QMoveEvent* event) override;
+
     ToolHost& host_;
 
   private:

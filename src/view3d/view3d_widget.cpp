@@ -11,6 +11,9 @@ View3DWidget::View3DWidget(TSceneState& scene, const ProfileModel& profile, Fram
                            QWidget* parent)
     : QOpenGLWidget(parent), scene_(scene), profile_(profile), counters_(counters) {
     setFormat(viewSurfaceFormat());
+    // The framebuffer keeps its picture between paints, so that a paint while rendering
+    // is paused shows the last frame instead of an emptied buffer.
+    setUpdateBehavior(QOpenGLWidget::PartialUpdate);
 }
 
 void View3DWidget::setControlsSource(ControlsSource source) {
@@ -25,6 +28,16 @@ void View3DWidget::requestProjection() {
 void View3DWidget::setContinuousRendering(bool on) {
     continuous_ = on;
     if (on) {
+        update();
+    }
+}
+
+void View3DWidget::pauseRendering() {
+    ++pause_depth_;
+}
+
+void View3DWidget::resumeRendering() {
+    if (pause_depth_ > 0 && --pause_depth_ == 0 && continuous_) {
         update();
     }
 }
@@ -44,6 +57,9 @@ void View3DWidget::initializeGL() {
 }
 
 void View3DWidget::paintGL() {
+    if (renderingPaused()) {
+        return;  // the framebuffer keeps the last frame
+    }
     OpenGlLayer gl;
     bool applied = false;
     if (projection_pending_) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QOpenGLWidget>
+#include <QPointer>
 #include <functional>
 #include <optional>
 
@@ -35,6 +36,12 @@ class View3DWidget : public QOpenGLWidget {
     void setContinuousRendering(bool on);
     bool continuousRendering() const { return continuous_; }
 
+    // While paused, no frame is rendered: the last picture stays, the object does not
+    // turn and no frame is counted. Pauses nest; see RenderingPause.
+    void pauseRendering();
+    void resumeRendering();
+    bool renderingPaused() const { return pause_depth_ > 0; }
+
     // The viewport of the last projection applied; nothing before the first one.
     std::optional<Viewport> appliedViewport() const { return viewport_; }
 
@@ -48,9 +55,30 @@ class View3DWidget : public QOpenGLWidget {
     FrameCounters& counters_;
     ControlsSource controls_source_;
     bool continuous_ = true;
+    int pause_depth_ = 0;
     bool rotation_initialized_ = false;
     bool projection_pending_ = false;
     std::optional<Viewport> viewport_;
+};
+
+// Pauses a view's rendering for as long as it exists, e.g. around a modal window.
+class RenderingPause {
+  public:
+    explicit RenderingPause(View3DWidget* view) : view_(view) {
+        if (view_) {
+            view_->pauseRendering();
+        }
+    }
+    ~RenderingPause() {
+        if (view_) {
+            view_->resumeRendering();
+        }
+    }
+    RenderingPause(const RenderingPause&) = delete;
+    RenderingPause& operator=(const RenderingPause&) = delete;
+
+  private:
+    QPointer<View3DWidget> view_;
 };
 
 }  // namespace tv

@@ -191,7 +191,7 @@ TEST_F(LanguageTest, BadLinesWarnAndTheRestIsApplied) {
     putShipped("English.lng");
     put("Test.lng",
         "; two comment lines\n;\n12 Untitled\n2052=abc\n358=abc\n3328=abc\n=abc\n-1=abc\n"
-        "12=\n5=\n0=a=b %d\n256=Fresh|Starts afresh\n4 = x\n");
+        "12=\n5=\n0=a=b %d\n256=Fresh|Starts afresh\n4 = x\n2048=New\n");
     start();
     dialogs->messages.clear();
     choose(QStringLiteral("Test"));
@@ -209,6 +209,10 @@ TEST_F(LanguageTest, BadLinesWarnAndTheRestIsApplied) {
     EXPECT_EQ(button("g_nevjegy")->text(), QString());  // slot 4 of kind 8 is a label: unchanged
     EXPECT_EQ(button("g_uj")->toolTip(), QStringLiteral("Fresh"));
     EXPECT_EQ(button("g_uj")->statusTip(), QStringLiteral("Starts afresh"));
+    // A caption of a speed button with a glyph shows beside the glyph.
+    EXPECT_EQ(button("g_uj")->text(), QStringLiteral("New"));
+    EXPECT_EQ(button("g_uj")->toolButtonStyle(), Qt::ToolButtonTextBesideIcon);
+    EXPECT_EQ(button("g_megnyit")->toolButtonStyle(), Qt::ToolButtonIconOnly);
     // A file without display-mode lines leaves the list empty and without a selection.
     EXPECT_EQ(child<QComboBox>("list_tip")->count(), 0);
     EXPECT_EQ(child<QComboBox>("list_tip")->currentIndex(), -1);

@@ -1,15 +1,21 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QDockWidget>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
+#include <QSlider>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTest>
 #include <QToolButton>
+#include <functional>
 
 #include "app/control_bar.h"
 #include "app_fixture.h"
+#include "toolwin/color_button.h"
 #include "view3d/view3d_widget.h"
 
 namespace tv {
@@ -40,6 +46,10 @@ TEST_F(MainWindowTest, StartsUntitledAndNotModifiedWithTheLayoutDefaults) {
     EXPECT_EQ(child<QSpinBox>("szog")->value(), 7);
     EXPECT_EQ(form.segments(), 7);
     EXPECT_EQ(profile().gridStep(), 10);
+    EXPECT_EQ(form.statusBar()->height(), 19);
+    const auto* panel_edit = child<QFrame>("panel_edit");
+    EXPECT_EQ(panel_edit->frameStyle(), QFrame::Box | QFrame::Sunken);
+    EXPECT_EQ(panel_edit->frameWidth(), 2);  // one lowered and one raised line
 }
 
 TEST_F(MainWindowTest, ModifiedStateIsTheTextOfTheThirdPanel) {
@@ -202,12 +212,75 @@ TEST_F(MainWindowTest, ResizeKeepsProfileCoordinatesAndPutsBandsBack) {
     EXPECT_EQ(profile().canvasSize(), std::min(surface()->width(), surface()->height()));
     EXPECT_EQ(profile().point_pixels[0],
               profile().profileToPixel(before, surface()->height(), Axis::Y));
+    // The viewport is two pixels smaller than the 3D panel itself.
+    const QWidget* panel_view = child<QWidget>("panel_view");
+    child<View3DWidget>("gl_view")->grabFramebuffer();
+    EXPECT_EQ(child<View3DWidget>("gl_view")->appliedViewport(),
+              (Viewport{0, 0, panel_view->width() - 2, panel_view->height() - 2}));
+}
+
+TEST_F(MainWindowTest, DraggedBandStopsAtTheBandsInItsWay) {
+    Band* band = child<Band>("panel_2d");
+    const auto drag = [band](QPoint by) {
+        const QPoint grip(3, 5);
+        const QPoint to = grip + by;
+        QMouseEvent press(QEvent::MouseButtonPress, grip, band->mapToGlobal(grip), Qt::LeftButton,
+                          Qt::LeftButton, {});
+        QApplication::sendEvent(band, &press);
+        QMouseEvent move(QEvent::MouseMove, to, band->mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
+                         {});
+        QApplication::sendEvent(band, &move);
+        QMouseEvent release(QEvent::MouseButtonRelease, to, band->mapToGlobal(to), Qt::LeftButton,
+                            Qt::NoButton, {});
+        QApplication::sendEvent(band, &release);
+    };
+    const QRect file_band = child<Band>("panel_file")->geometry();
+    const QRect band_3d = child<Band>("panel_3d")->geometry();
+    drag(QPoint(0, -26));  // up onto the file band: stops just below it
+    EXPECT_EQ(band->y(), file_band.bottom() + 1);
+    drag(QPoint(200, 0));  // right into the 3D band: stops just left of it
+    EXPECT_EQ(band->geometry().right() + 1, band_3d.x());
+    drag(QPoint(-5, 3));  // a free move goes all the way
+    EXPECT_EQ(band->geometry().right() + 1, band_3d.x() - 5);
+    EXPECT_EQ(band->y(), file_band.bottom() + 4);
+}
+
+TEST_F(MainWindowTest, DockedToolWindowsAreNeverCutOff) {
+    // The two widest windows side by side are wider than the window at its start size.
+    auto* form_feny = child<QDockWidget>("form_feny");
+    auto* form_anyag = child<QDockWidget>("form_anyag");
+    for (QDockWidget* window : {form_feny, form_anyag}) {
+        window->show();
+        window->setFloating(false);
+    }
+    QApplication::processEvents();
+    ASSERT_EQ(form.dockWidgetArea(form_feny), form.dockWidgetArea(form_anyag));
+    for (const QDockWidget* window : {form_feny, form_anyag}) {
+        EXPECT_TRUE(form.rect().contains(window->geometry())) << window->objectName().toStdString();
+        EXPECT_EQ(window->widget()->size(), window->widget()->minimumSize());
+    }
+    // The window cannot be made narrower than the docked windows need.
+    form.resize(640, 422);
+    QApplication::processEvents();
+    EXPECT_TRUE(form.rect().contains(form_anyag->geometry()));
+    EXPECT_TRUE(form.rect().contains(form_feny->geometry()));
 }
 
 TEST_F(MainWindowTest, StatusBarShowsHintsAndThePointCountOnTheTick) {
     QStatusTipEvent tip(QStringLiteral("Draws a new profile"));
     QApplication::sendEvent(&form, &tip);
     EXPECT_EQ(child<QLabel>("status_panel_0")->text(), QStringLiteral("Draws a new profile"));
+    // The hints of a tool window's controls get there too, floating and docked.
+    auto* form_zoom = child<QDockWidget>("form_zoom");
+    form_zoom->show();
+    for (const bool floating : {true, false}) {
+        form_zoom->setFloating(floating);
+        QApplication::processEvents();
+        const QString hint = floating ? QStringLiteral("Floating") : QStringLiteral("Docked");
+        QStatusTipEvent tool_tip(hint);
+        QApplication::sendEvent(form_zoom->findChild<QSlider*>(), &tool_tip);
+        EXPECT_EQ(child<QLabel>("status_panel_0")->text(), hint);
+    }
     click(QPoint(60, 100));
     form.TimerTimer();
     EXPECT_EQ(child<QLabel>("status_panel_3")->text(), QStringLiteral("1 points"));
@@ -245,6 +318,47 @@ TEST_F(MainWindowTest, TypedSegmentsCountAsTypedUntilSteppedOrLeft) {
     EXPECT_EQ(type("12"), 12);
     EXPECT_EQ(leave(), 12);
     EXPECT_EQ(box->value(), 12);
+}
+
+TEST_F(MainWindowTest, ViewPausesWhileAModalWindowIsOpen) {
+    // A dialog that, while it is "open", has the view try to draw a frame.
+    struct ProbeDialogs final : Dialogs {
+        std::function<void()> while_open;
+        MsgResult message(const QString&, const QString&, MsgIcon, MsgButtons) override {
+            while_open();
+            return MsgResult::No;
+        }
+        std::optional<uint32_t> chooseColor(uint32_t) override {
+            while_open();
+            return std::nullopt;
+        }
+        std::optional<QString> saveFileName(const QString&, const QString&) override {
+            return std::nullopt;
+        }
+        std::optional<QString> openFileName(const QString&, const QString&) override {
+            while_open();
+            return std::nullopt;
+        }
+    };
+    auto probe = std::make_unique<ProbeDialogs>();
+    ProbeDialogs* probe_dialogs = probe.get();
+    form.setDialogs(std::move(probe));
+    auto* view = child<View3DWidget>("gl_view");
+    int paused_calls = 0;
+    probe_dialogs->while_open = [&] {
+        form.scene().rotate_step_x = 15.0f;
+        view->grabFramebuffer();
+        // No frame was drawn: the one-off turn is still waiting.
+        EXPECT_EQ(form.scene().rotate_step_x, 15.0f);
+        paused_calls += view->renderingPaused();
+    };
+    form.g_alapClick();                                  // a message box
+    form.g_hatterClick(child<ColorButton>("g_hatter"));  // the colour dialog
+    form.g_megnyitClick();                               // the open dialog
+    EXPECT_EQ(paused_calls, 3);
+    EXPECT_FALSE(view->renderingPaused());
+    view->grabFramebuffer();
+    EXPECT_EQ(form.scene().rotate_step_x, 0.0f);  // drawing again once the window closed
 }
 
 TEST_F(MainWindowTest, DrawnProfileShowsItsSolidInTheView) {

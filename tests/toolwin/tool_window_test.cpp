@@ -6,6 +6,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QTest>
+#include <cstdlib>
 #include <memory>
 
 #include "fake_tool_host.h"
@@ -15,6 +16,7 @@
 #include "toolwin/forg.h"
 #include "toolwin/mozg.h"
 #include "toolwin/zoom.h"
+#include "util/colorref.h"
 
 namespace tv {
 namespace {
@@ -69,6 +71,10 @@ TEST_P(ToolWindowTest, ClientAreaKeepsItsSizeDockedUndockedAndResized) {
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     const QSize floating_size = window->size();
+    const QPoint floated_at =
+        QGuiApplication::primaryScreen()->availableGeometry().topLeft() + QPoint(100, 120);
+    window->move(floated_at);
+    QCoreApplication::processEvents();
 
     window->setFloating(false);
     QCoreApplication::processEvents();
@@ -83,6 +89,7 @@ TEST_P(ToolWindowTest, ClientAreaKeepsItsSizeDockedUndockedAndResized) {
     QCoreApplication::processEvents();
     EXPECT_EQ(window->clientArea()->size(), GetParam().client);
     EXPECT_EQ(window->size(), floating_size);
+    EXPECT_EQ(window->pos(), floated_at);  // where it floated last, not where it started
 
     window->resize(floating_size + QSize(200, 100));
     QCoreApplication::processEvents();
@@ -139,6 +146,30 @@ TEST(ColorButtonTest, LetterColourIsTheStoredColour) {
     EXPECT_EQ(button.color(), 0x123456u);
     button.setColor(0xFF00FFFFu);  // the unused top byte is not a colour
     EXPECT_EQ(button.color(), 0x00FFFFu);
+}
+
+TEST(ColorButtonTest, LetterOnAFaceOfItsOwnColourStaysReadable) {
+    // Without its outline a letter in the colour of the button face would vanish.
+    QWidget parent;
+    ColorButton button(&parent, QStringLiteral("S"), QRect(0, 0, 22, 22));
+    button.setAutoFillBackground(true);
+    for (const uint32_t color : {0xFFFFFFu, 0x000000u, 0xC0C0C0u, 0xF0F0F0u}) {
+        button.setColor(color);
+        const QColor letter = colorFromRef(color);
+        QPalette face = button.palette();
+        face.setColor(QPalette::Window, letter);
+        face.setColor(QPalette::Button, letter);
+        button.setPalette(face);
+        const QImage image = button.grab().toImage();
+        int contrasting = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                contrasting += std::abs(qGray(image.pixel(x, y)) - qGray(letter.rgb())) > 100;
+            }
+        }
+        EXPECT_GT(contrasting, 20) << std::hex << color;
+        EXPECT_EQ(button.color(), color);
+    }
 }
 
 }  // namespace
