@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "mesh/mesh_test_profiles.h"
+#include "objfile/mesh_test_profiles.h"
 #include "objfile/object_document.h"
 #include "tool_files.h"
 #include "tool_runner.h"

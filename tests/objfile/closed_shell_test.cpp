@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "mesh/solid_export.h"
 #include "mesh_file_checks.h"
 #include "mesh_test_profiles.h"
 #include "objfile/scratch_folder.h"
+#include "objfile/solid_export.h"
 
 namespace tv {
 namespace {
