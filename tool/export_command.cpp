@@ -1,6 +1,6 @@
 #include <memory>
 
-#include "mesh/solid_export.h"
+#include "objfile/solid_export.h"
 #include "profile/profile_model.h"
 #include "tool/commands.h"
 #include "tool/document_loading.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "mesh/solid_export.h"
+#include "objfile/solid_export.h"
 
 namespace tv::tool {
 

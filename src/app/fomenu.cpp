@@ -98,6 +98,7 @@ void Tform_fomenu::FormCreate() {
     build3dBand();
     buildClientArea();
     buildStatusBar();
+    buildViewMenu();
 
     untitled = true;
     lang_dir = QDir::currentPath();

@@ -22,9 +22,11 @@
 #include "view3d/frame_counters.h"
 #include "view3d/scene_state.h"
 
+class QAction;
 class QComboBox;
 class QFrame;
 class QLabel;
+class QMenu;
 class QTimer;
 class QToolButton;
 
@@ -134,6 +136,9 @@ class Tform_fomenu final : public QMainWindow, public ProfileSurfaceOwner, publi
     [[nodiscard]] bool g_mentClick(QToolButton* sender);
     void g_megnyitClick();
 
+    // Export of the solid on screen (the 3D view's context menu, Ctrl+E).
+    void mi_exportClick();
+
     // The document as a file holds it, read from the windows and their controls.
     ObjectDocument documentFromWindows() const;
 
@@ -159,6 +164,7 @@ class Tform_fomenu final : public QMainWindow, public ProfileSurfaceOwner, publi
     void build3dBand();
     void buildClientArea();
     void buildStatusBar();
+    void buildViewMenu();
     void connectHandlers();
     // Sets the axis buttons without converting the profile (used when a file is loaded).
     void setAxisButtons(Axis axis);
@@ -212,6 +218,8 @@ class Tform_fomenu final : public QMainWindow, public ProfileSurfaceOwner, publi
     ProfileSurface* gc2d = nullptr;
     QFrame* panel_view = nullptr;
     View3DWidget* gl_view = nullptr;  // the OpenGL view that fills panel_view; deleted first
+    QMenu* popup_view = nullptr;      // the 3D view's context menu
+    QAction* mi_export = nullptr;
     std::array<QLabel*, 4> status_panels{};
     QTimer* Timer = nullptr;
 
@@ -239,6 +247,7 @@ class Tform_fomenu final : public QMainWindow, public ProfileSurfaceOwner, publi
     ProfileCanvas profile_canvas_;
     QString save_dialog_name_;  // the file name the save dialog last held
     QString open_dialog_name_;
+    ExportChoice export_choice_;  // the export dialog as it was last left
     FileOps* file_ops_ = &posixFileOps();
     // Where the start-up looks for language files when the start directory has none.
     std::vector<std::string> language_fallback_dirs_;

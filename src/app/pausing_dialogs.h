@@ -34,8 +34,31 @@ class PausingDialogs final : public Dialogs {
         const RenderingPause pause(view_);
         return dialogs_->openFileName(preset, filter);
     }
+    [[nodiscard]] std::optional<ExportChoice> exportFileName(const ExportChoice& preset,
+                                                             const QString& filter,
+                                                             const QString& caption,
+                                                             const QString& scale_label) override {
+        const RenderingPause pause(view_);
+        return dialogs_->exportFileName(preset, filter, caption, scale_label);
+    }
+    // The view rests for as long as the progress window lives.
+    [[nodiscard]] std::unique_ptr<ProgressWindow> progress(const QString& caption,
+                                                           const QString& text) override {
+        return std::make_unique<PausingProgress>(view_, dialogs_->progress(caption, text));
+    }
 
   private:
+    class PausingProgress final : public ProgressWindow {
+      public:
+        PausingProgress(View3DWidget* view, std::unique_ptr<ProgressWindow> window)
+            : pause_(view), window_(std::move(window)) {}
+        [[nodiscard]] bool advance(double share) override { return window_->advance(share); }
+
+      private:
+        RenderingPause pause_;
+        std::unique_ptr<ProgressWindow> window_;
+    };
+
     std::unique_ptr<Dialogs> dialogs_;
     QPointer<View3DWidget> view_;
 };

@@ -1,8 +1,14 @@
 #include "app/qt_dialogs.h"
 
 #include <QColorDialog>
+#include <QCoreApplication>
+#include <QDoubleSpinBox>
+#include <QElapsedTimer>
 #include <QFileDialog>
+#include <QGridLayout>
+#include <QLabel>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QStringList>
 
 #include "util/colorref.h"
@@ -114,6 +120,88 @@ std::optional<QString> QtDialogs::openFileName(const QString& preset, const QStr
         return std::nullopt;
     }
     return dialog.selectedFiles().constFirst();
+}
+
+std::optional<ExportChoice> QtDialogs::exportFileName(const ExportChoice& preset,
+                                                      const QString& filter, const QString& caption,
+                                                      const QString& scale_label) {
+    QFileDialog dialog(owner_, caption, preset.file_name, toQtFileFilter(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // Qt's own dialog, the one that takes a further row for the scale.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    const QStringList filters = dialog.nameFilters();
+    if (preset.filter_index >= 0 && preset.filter_index < filters.size()) {
+        dialog.selectNameFilter(filters[preset.filter_index]);
+    }
+    auto* scale = new QDoubleSpinBox(&dialog);
+    scale->setObjectName(QStringLiteral("export_scale"));
+    scale->setDecimals(3);
+    scale->setRange(0.001, 100000.0);
+    scale->setValue(preset.scale);
+    if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
+        const int row = grid->rowCount();
+        grid->addWidget(new QLabel(scale_label, &dialog), row, 0);
+        grid->addWidget(scale, row, 1);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return ExportChoice{dialog.selectedFiles().constFirst(),
+                        static_cast<int>(filters.indexOf(dialog.selectedNameFilter())),
+                        scale->value()};
+}
+
+namespace {
+
+// Shows a window-modal QProgressDialog once the task has run for half a second; from then
+// on it lets the events through now and then, so that the window paints and its Cancel
+// button works.
+class QtProgressWindow final : public ProgressWindow {
+  public:
+    QtProgressWindow(QWidget* owner, QString caption, QString text)
+        : owner_(owner), caption_(std::move(caption)), text_(std::move(text)) {
+        clock_.start();
+    }
+
+    bool advance(double share) override {
+        if (!dialog_) {
+            if (clock_.elapsed() < kShowAfterMs) {
+                return true;
+            }
+            dialog_ = std::make_unique<QProgressDialog>(text_, QProgressDialog::tr("Cancel"), 0,
+                                                        kSteps, owner_);
+            dialog_->setWindowTitle(caption_);
+            dialog_->setWindowModality(Qt::WindowModal);
+            dialog_->setMinimumDuration(0);
+            dialog_->setAutoReset(false);
+            dialog_->setAutoClose(false);
+            dialog_->show();
+        }
+        if (events_.isValid() && events_.elapsed() < kEventsEveryMs) {
+            return !dialog_->wasCanceled();
+        }
+        dialog_->setValue(static_cast<int>(share * kSteps));
+        QCoreApplication::processEvents();
+        events_.start();
+        return !dialog_->wasCanceled();
+    }
+
+  private:
+    static constexpr qint64 kShowAfterMs = 500;
+    static constexpr qint64 kEventsEveryMs = 50;
+    static constexpr int kSteps = 1000;
+    QPointer<QWidget> owner_;
+    QString caption_;
+    QString text_;
+    QElapsedTimer clock_;
+    QElapsedTimer events_;
+    std::unique_ptr<QProgressDialog> dialog_;
+};
+
+}  // namespace
+
+std::unique_ptr<ProgressWindow> QtDialogs::progress(const QString& caption, const QString& text) {
+    return std::make_unique<QtProgressWindow>(owner_, caption, text);
 }
 
 }  // namespace tv

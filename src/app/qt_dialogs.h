@@ -19,6 +19,12 @@ class QtDialogs final : public Dialogs {
                                                       const QString& filter) override;
     [[nodiscard]] std::optional<QString> openFileName(const QString& preset,
                                                       const QString& filter) override;
+    [[nodiscard]] std::optional<ExportChoice> exportFileName(const ExportChoice& preset,
+                                                             const QString& filter,
+                                                             const QString& caption,
+                                                             const QString& scale_label) override;
+    [[nodiscard]] std::unique_ptr<ProgressWindow> progress(const QString& caption,
+                                                           const QString& text) override;
 
   private:
     QPointer<QWidget> owner_;

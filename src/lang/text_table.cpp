@@ -32,6 +32,13 @@ void assignDefaultTexts(TextTable& texts) {
         "it will not be loadable by Torvelle for DOS anymore!";
     texts[kTextTooManyPoints] =
         "The profile has %d points, but a file holds at most %d. Delete points to save it.";
+    texts[kTextExportMenu] = "Export solid...";
+    texts[kTextExportCaption] = "Export solid";
+    texts[kTextExportFilter] =
+        "STL files (*.stl)|*.stl|3MF files (*.3mf)|*.3mf|OBJ files (*.obj)|*.obj";
+    texts[kTextExportScale] = "Scale (mm per unit):";
+    texts[kTextExporting] = "Exporting %s";
+    texts[kTextUnableToExport] = "Unable to export %s";
     texts[kTextUnderConstruction] = "This part is under construction!";
 }
 

@@ -37,6 +37,12 @@ enum TextId : int {
     kTextFlatImage = 22,
     kTextDosVersion = 23,
     kTextTooManyPoints = 24,
+    kTextExportMenu = 25,
+    kTextExportCaption = 26,
+    kTextExportFilter = 27,
+    kTextExportScale = 28,
+    kTextExporting = 29,
+    kTextUnableToExport = 30,
     kTextUnderConstruction = 255,
 };
 

@@ -339,6 +339,14 @@ TEST_F(MainWindowTest, ViewPausesWhileAModalWindowIsOpen) {
             while_open();
             return std::nullopt;
         }
+        std::optional<ExportChoice> exportFileName(const ExportChoice&, const QString&,
+                                                   const QString&, const QString&) override {
+            while_open();
+            return std::nullopt;
+        }
+        std::unique_ptr<ProgressWindow> progress(const QString&, const QString&) override {
+            return nullptr;
+        }
     };
     auto probe = std::make_unique<ProbeDialogs>();
     ProbeDialogs* probe_dialogs = probe.get();
@@ -355,7 +363,8 @@ TEST_F(MainWindowTest, ViewPausesWhileAModalWindowIsOpen) {
     form.g_alapClick();                                  // a message box
     form.g_hatterClick(child<ColorButton>("g_hatter"));  // the colour dialog
     form.g_megnyitClick();                               // the open dialog
-    EXPECT_EQ(paused_calls, 3);
+    form.mi_exportClick();                               // the export dialog
+    EXPECT_EQ(paused_calls, 4);
     EXPECT_FALSE(view->renderingPaused());
     view->grabFramebuffer();
     EXPECT_EQ(form.scene().rotate_step_x, 0.0f);  // drawing again once the window closed

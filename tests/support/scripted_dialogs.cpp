@@ -50,4 +50,38 @@ std::optional<QString> ScriptedDialogs::openFileName(const QString& preset, cons
     return nextFile(preset, filter);
 }
 
+std::optional<ExportChoice> ScriptedDialogs::exportFileName(const ExportChoice& preset,
+                                                            const QString& filter,
+                                                            const QString& /*caption*/,
+                                                            const QString& /*scale_label*/) {
+    export_presets.push_back(preset);
+    file_filters.push_back(filter);
+    if (export_answers.empty()) {
+        ADD_FAILURE() << "unscripted export dialog";
+        return std::nullopt;
+    }
+    const auto answer = export_answers.front();
+    export_answers.pop_front();
+    return answer;
+}
+
+namespace {
+
+class ScriptedProgress final : public ProgressWindow {
+  public:
+    explicit ScriptedProgress(std::optional<double> cancel_at) : cancel_at_(cancel_at) {}
+    bool advance(double share) override { return !cancel_at_ || share < *cancel_at_; }
+
+  private:
+    std::optional<double> cancel_at_;
+};
+
+}  // namespace
+
+std::unique_ptr<ProgressWindow> ScriptedDialogs::progress(const QString& /*caption*/,
+                                                          const QString& text) {
+    progress_texts.push_back(text);
+    return std::make_unique<ScriptedProgress>(cancel_progress_at);
+}
+
 }  // namespace tv::test

@@ -23,11 +23,16 @@ class ScriptedDialogs final : public Dialogs {
     std::deque<MsgResult> message_answers;
     std::deque<std::optional<uint32_t>> color_answers;
     std::deque<std::optional<QString>> file_answers;
+    std::deque<std::optional<ExportChoice>> export_answers;
+    // A progress window answers "cancelled" once told a share at least this large.
+    std::optional<double> cancel_progress_at;
 
     std::vector<ShownMessage> messages;
     std::vector<uint32_t> color_requests;
     std::vector<QString> file_presets;
     std::vector<QString> file_filters;
+    std::vector<ExportChoice> export_presets;
+    std::vector<QString> progress_texts;  // one per progress window asked for
 
     MsgResult message(const QString& text, const QString& caption, MsgIcon icon,
                       MsgButtons buttons) override;
@@ -36,6 +41,12 @@ class ScriptedDialogs final : public Dialogs {
                                                       const QString& filter) override;
     [[nodiscard]] std::optional<QString> openFileName(const QString& preset,
                                                       const QString& filter) override;
+    [[nodiscard]] std::optional<ExportChoice> exportFileName(const ExportChoice& preset,
+                                                             const QString& filter,
+                                                             const QString& caption,
+                                                             const QString& scale_label) override;
+    [[nodiscard]] std::unique_ptr<ProgressWindow> progress(const QString& caption,
+                                                           const QString& text) override;
 
   private:
     std::optional<QString> nextFile(const QString& preset, const QString& filter);

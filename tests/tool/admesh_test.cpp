@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "mesh/mesh_test_profiles.h"
+#include "objfile/mesh_test_profiles.h"
 #include "objfile/object_document.h"
 #include "tool_files.h"
 #include "tool_runner.h"
@@ -83,35 +83,21 @@ TEST(ToolExportAdmesh, FindsEveryClosedProfileClosedAndFacingOutward) {
     test::ScratchFolder folder;
     const std::string in = folder.file("in.tvl");
     const std::string out = folder.file("solid.stl");
-    for (const test::ClosedFigure& figure : test::closedFigures()) {
-        for (const bool backwards : {false, true}) {
-            for (const int8_t link : {kLinkLeft, kLinkFlipped}) {
-                for (const Axis axis : {Axis::Y, Axis::X}) {
-                    for (const int steps : {3, 999}) {
-                        SCOPED_TRACE(std::string(figure.name) + (backwards ? ", backwards" : "") +
-                                     ", link " + std::to_string(link) +
-                                     (axis == Axis::Y ? ", about Y, " : ", about X, ") +
-                                     std::to_string(steps) + " steps");
-                        const auto strokes =
-                            backwards ? test::reversed(figure.strokes) : figure.strokes;
-                        test::writeDocument(in, documentOf(strokes, axis, link, steps));
-                        ASSERT_EQ(test::runTool({"export", in, out}).status, 0);
+    test::forEachClosedCase([&in, &out](const test::ClosedCase& c) {
+        test::writeDocument(in, documentOf(c.strokes, c.axis, c.link, c.steps));
+        ASSERT_EQ(test::runTool({"export", in, out}).status, 0);
 
-                        const AdmeshReport report = runAdmesh(out);
-                        EXPECT_EQ(report.parts, static_cast<int>(figure.loops.size()));
-                        EXPECT_EQ(report.degenerate_facets, 0);
-                        EXPECT_EQ(report.edges_fixed, 0);
-                        EXPECT_EQ(report.facets_reversed, 0);
-                        EXPECT_EQ(report.backwards_edges, 0);
-                        EXPECT_EQ(report.disconnected_facets, 0);
-                        const double volume = test::facetedVolume(figure, steps, 50.0);
-                        // ADMesh adds the volume up in single precision.
-                        EXPECT_NEAR(report.volume, volume, 1e-4 * volume);
-                    }
-                }
-            }
-        }
-    }
+        const AdmeshReport report = runAdmesh(out);
+        EXPECT_EQ(report.parts, static_cast<int>(c.figure.loops.size()));
+        EXPECT_EQ(report.degenerate_facets, 0);
+        EXPECT_EQ(report.edges_fixed, 0);
+        EXPECT_EQ(report.facets_reversed, 0);
+        EXPECT_EQ(report.backwards_edges, 0);
+        EXPECT_EQ(report.disconnected_facets, 0);
+        const double volume = test::facetedVolume(c.figure, c.steps, 50.0);
+        // ADMesh adds the volume up in single precision.
+        EXPECT_NEAR(report.volume, volume, 1e-4 * volume);
+    });
 }
 
 }  // namespace

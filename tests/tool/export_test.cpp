@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "mesh/mesh_file_checks.h"
-#include "mesh/mesh_test_profiles.h"
-#include "mesh/threemf_reading.h"
+#include "objfile/mesh_file_checks.h"
+#include "objfile/mesh_test_profiles.h"
+#include "objfile/threemf_reading.h"
 #include "tool_files.h"
 #include "tool_runner.h"
 

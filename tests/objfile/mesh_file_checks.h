@@ -18,7 +18,7 @@
 #include <utility>
 #include <vector>
 
-#include "mesh/mesh_vector.h"
+#include "view3d/mesh_vector.h"
 
 namespace tv::test {
 

@@ -1,4 +1,4 @@
-#include "mesh/obj_writer.h"
+#include "objfile/obj_writer.h"
 
 #include <charconv>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "mesh/solid_mesh.h"
+#include "view3d/solid_mesh.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "mesh/threemf_writer.h"
+#include "objfile/threemf_writer.h"
 
 #include <algorithm>
 #include <span>

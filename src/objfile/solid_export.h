@@ -13,10 +13,10 @@
 #include <string>
 #include <string_view>
 
-#include "mesh/solid_mesh.h"
 #include "objfile/file_ops.h"
 #include "objfile/safe_file_writer.h"
 #include "profile/profile_model.h"
+#include "view3d/solid_mesh.h"
 
 namespace tv {
 

@@ -7,8 +7,8 @@
 #include <functional>
 #include <memory>
 
-#include "mesh/solid_mesh.h"
 #include "objfile/streaming_file_writer.h"
+#include "view3d/solid_mesh.h"
 
 namespace tv {
 

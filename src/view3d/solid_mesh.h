@@ -15,9 +15,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "mesh/mesh_vector.h"
-#include "mesh/profile_chains.h"
 #include "profile/profile_model.h"
+#include "view3d/mesh_vector.h"
+#include "view3d/profile_chains.h"
 
 namespace tv {
 

@@ -1,4 +1,4 @@
-#include "mesh/profile_chains.h"
+#include "view3d/profile_chains.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,11 @@
 // it) points and laid out about either axis.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "mesh_file_checks.h"
@@ -70,6 +73,38 @@ inline double facetedVolume(const ClosedFigure& figure, int steps, double scale)
         volume += facetedVolume(loop, steps, scale);
     }
     return volume;
+}
+
+// One way of turning a closed figure.
+struct ClosedCase {
+    const ClosedFigure& figure;
+    std::vector<Stroke> strokes;  // the figure's strokes, drawn one way or the other
+    int8_t link;
+    Axis axis;
+    int steps;
+};
+
+// Calls `check` for every closed figure drawn either way, with its normals on either side,
+// about either axis, in 3 and in 999 steps (64 cases), each traced by its description.
+template <class Check>
+void forEachClosedCase(Check check) {
+    for (const ClosedFigure& figure : closedFigures()) {
+        for (const bool backwards : {false, true}) {
+            for (const int8_t link : {kLinkLeft, kLinkFlipped}) {
+                for (const Axis axis : {Axis::Y, Axis::X}) {
+                    for (const int steps : {3, 999}) {
+                        SCOPED_TRACE(std::string(figure.name) + (backwards ? ", backwards" : "") +
+                                     ", link " + std::to_string(link) +
+                                     (axis == Axis::Y ? ", about Y, " : ", about X, ") +
+                                     std::to_string(steps) + " steps");
+                        check(ClosedCase{figure,
+                                         backwards ? reversed(figure.strokes) : figure.strokes,
+                                         link, axis, steps});
+                    }
+                }
+            }
+        }
+    }
 }
 
 }  // namespace tv::test

@@ -1,4 +1,4 @@
-#include "mesh/stl_writer.h"
+#include "objfile/stl_writer.h"
 
 #include <bit>
 #include <cstring>

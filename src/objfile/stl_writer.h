@@ -5,8 +5,8 @@
 
 #include <cstdint>
 
-#include "mesh/solid_mesh.h"
 #include "objfile/streaming_file_writer.h"
+#include "view3d/solid_mesh.h"
 
 namespace tv {
 

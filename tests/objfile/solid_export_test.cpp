@@ -1,4 +1,4 @@
-#include "mesh/solid_export.h"
+#include "objfile/solid_export.h"
 
 #include <gtest/gtest.h>
 

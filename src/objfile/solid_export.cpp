@@ -1,12 +1,12 @@
-#include "mesh/solid_export.h"
+#include "objfile/solid_export.h"
 
 #include <algorithm>
 #include <memory>
 
-#include "mesh/obj_writer.h"
-#include "mesh/stl_writer.h"
-#include "mesh/threemf_writer.h"
+#include "objfile/obj_writer.h"
+#include "objfile/stl_writer.h"
 #include "objfile/streaming_file_writer.h"
+#include "objfile/threemf_writer.h"
 
 namespace tv {
 
