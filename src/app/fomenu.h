@@ -123,6 +123,9 @@ class Tform_fomenu final : public QMainWindow, public ProfileSurfaceOwner, publi
     // Save (`g_ment`) and Save as (`g_mentmaskent`); true when the file was written.
     [[nodiscard]] bool g_mentClick(QToolButton* sender);
     void g_megnyitClick();
+    // Reads `name` into the document as Open does once its dialog has given the name: the
+    // same checks, questions and messages; no question about unsaved changes.
+    void openFile(const QString& name);
 
     // The document as a file holds it, read from the windows and their controls.
     ObjectDocument documentFromWindows() const;
