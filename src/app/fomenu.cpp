@@ -113,6 +113,7 @@ void Tform_fomenu::FormCreate() {
     connectHandlers();
     Timer->start();
     setMinimumSize(560, 300);
+    setAcceptDrops(true);
 }
 
 void Tform_fomenu::buildFileBand() {

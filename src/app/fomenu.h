@@ -23,6 +23,8 @@
 #include "view3d/scene_state.h"
 
 class QComboBox;
+class QDragEnterEvent;
+class QDropEvent;
 class QFrame;
 class QLabel;
 class QSpinBox;
@@ -140,6 +142,8 @@ class Tform_fomenu final : public QMainWindow, public ProfileSurfaceOwner, publi
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     // The table of the controls that language files address by number reads them here.
