@@ -111,6 +111,7 @@ void Tform_fomenu::FormCreate() {
     Timer->setObjectName(QStringLiteral("Timer"));
     Timer->setInterval(1000);
     connectHandlers();
+    installFileShortcuts();
     Timer->start();
     setMinimumSize(560, 300);
     setAcceptDrops(true);

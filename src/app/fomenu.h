@@ -156,6 +156,7 @@ class Tform_fomenu final : public QMainWindow, public ProfileSurfaceOwner, publi
     void buildClientArea();
     void buildStatusBar();
     void connectHandlers();
+    void installFileShortcuts();
     // Sets the axis buttons without converting the profile (used when a file is loaded).
     void setAxisButtons(Axis axis);
     void renderProfilePicture();

@@ -89,5 +89,48 @@ TEST_F(DesktopTest, DroppedObjectFileOpensAfterTheSaveQuestion) {
     EXPECT_FALSE(form.IsModified());
 }
 
+TEST_F(DesktopTest, FileKeysRunTheFileCommandsAndShowInTheToolTips) {
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    const auto press = [this](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+        QTest::keyClick(&form, key, modifiers);
+        QApplication::processEvents();
+    };
+    const QString named = objectFile("named.tvl", 3);
+
+    dialogs->file_answers.push_back(named);
+    press(Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(form.fileName(), named);
+    ASSERT_EQ(dialogs->file_presets.size(), 1u);
+
+    // Save of a named document writes it without a dialog.
+    click(QPoint(100, 100));
+    press(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(dialogs->file_presets.size(), 1u);
+    EXPECT_FALSE(form.IsModified());
+    form.openFile(named);
+    EXPECT_EQ(form.profileModel().pointCount(), 4);
+
+    dialogs->file_answers.push_back(std::nullopt);
+    press(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(dialogs->file_presets.size(), 2u);
+
+    press(Qt::Key_N, Qt::ControlModifier);
+    EXPECT_TRUE(form.isUntitled());
+    EXPECT_EQ(form.profileModel().pointCount(), 0);
+
+    // Exit asks about unsaved changes; Cancel keeps the window open.
+    click(QPoint(100, 100));
+    dialogs->message_answers.push_back(MsgResult::Cancel);
+    press(Qt::Key_Q, Qt::ControlModifier);
+    ASSERT_EQ(dialogs->messages.size(), 1u);
+    EXPECT_EQ(dialogs->messages[0].buttons, MsgButtons::YesNoCancel);
+    EXPECT_TRUE(form.isVisible());
+
+    EXPECT_EQ(button("g_megnyit")->toolTip(), QStringLiteral("Open (Ctrl+O)"));
+    EXPECT_EQ(button("g_mentmaskent")->toolTip(), QStringLiteral("Save as (Ctrl+Shift+S)"));
+    EXPECT_EQ(button("g_kilep")->toolTip(), QStringLiteral("Exit (Ctrl+Q)"));
+}
+
 }  // namespace
 }  // namespace tv
