@@ -115,11 +115,19 @@ TEST_F(DesktopTest, FileKeysRunTheFileCommandsAndShowInTheToolTips) {
     press(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(dialogs->file_presets.size(), 2u);
 
-    press(Qt::Key_N, Qt::ControlModifier);
+    // The keys work from a floating tool window too.
+    button("g_zoom")->click();
+    auto* zoom = child<QWidget>("form_zoom");
+    zoom->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(zoom));
+    QTest::keyClick(zoom, Qt::Key_N, Qt::ControlModifier);
     EXPECT_TRUE(form.isUntitled());
     EXPECT_EQ(form.profileModel().pointCount(), 0);
 
     // Exit asks about unsaved changes; Cancel keeps the window open.
+    button("g_zoom")->click();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     click(QPoint(100, 100));
     dialogs->message_answers.push_back(MsgResult::Cancel);
     press(Qt::Key_Q, Qt::ControlModifier);
