@@ -122,8 +122,10 @@ void Tform_fomenu::FormCreate() {
     Timer->setObjectName(QStringLiteral("Timer"));
     Timer->setInterval(1000);
     connectHandlers();
+    installFileShortcuts();
     Timer->start();
     setMinimumSize(kMinimumSize);
+    setAcceptDrops(true);
 }
 
 void Tform_fomenu::buildFileBand() {

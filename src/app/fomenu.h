@@ -24,6 +24,8 @@
 
 class QAction;
 class QComboBox;
+class QDragEnterEvent;
+class QDropEvent;
 class QFrame;
 class QLabel;
 class QMenu;
@@ -135,6 +137,9 @@ class Tform_fomenu final : public QMainWindow, public ProfileSurfaceOwner, publi
     // Save (`g_ment`) and Save as (`g_mentmaskent`); true when the file was written.
     [[nodiscard]] bool g_mentClick(QToolButton* sender);
     void g_megnyitClick();
+    // Reads `name` into the document as Open does once its dialog has given the name: the
+    // same checks, questions and messages; no question about unsaved changes.
+    void openFile(const QString& name);
 
     // Export of the solid on screen (the 3D view's context menu, Ctrl+E).
     void mi_exportClick();
@@ -153,6 +158,8 @@ class Tform_fomenu final : public QMainWindow, public ProfileSurfaceOwner, publi
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     // The table of the controls that language files address by number reads them here.
@@ -166,6 +173,7 @@ class Tform_fomenu final : public QMainWindow, public ProfileSurfaceOwner, publi
     void buildStatusBar();
     void buildViewMenu();
     void connectHandlers();
+    void installFileShortcuts();
     // Sets the axis buttons without converting the profile (used when a file is loaded).
     void setAxisButtons(Axis axis);
     void renderProfilePicture();

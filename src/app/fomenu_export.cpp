@@ -22,8 +22,10 @@ void Tform_fomenu::buildViewMenu() {
     mi_export = new QAction(popup_view);
     mi_export->setObjectName(QStringLiteral("mi_export"));
     mi_export->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    // Application-wide like the file band's keys, so that it works while a floating tool
+    // window has the focus; a modal window still blocks it.
+    mi_export->setShortcutContext(Qt::ApplicationShortcut);
     popup_view->addAction(mi_export);
-    // On the main window too, so that the shortcut works wherever its focus is.
     addAction(mi_export);
     connect(mi_export, &QAction::triggered, this, &Tform_fomenu::mi_exportClick);
 

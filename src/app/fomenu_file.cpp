@@ -191,7 +191,11 @@ void Tform_fomenu::g_megnyitClick() {
     if (!chosen) {
         return;
     }
-    const QString path = QFileInfo(*chosen).absoluteFilePath();
+    openFile(*chosen);
+}
+
+void Tform_fomenu::openFile(const QString& name) {
+    const QString path = QFileInfo(name).absoluteFilePath();
     open_dialog_name_ = path;
     std::vector<uint8_t> bytes;
     if (!readDocumentFile(path, bytes)) {

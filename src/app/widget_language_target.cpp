@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QKeySequence>
 #include <QLabel>
 
 #include "lang/hint_text.h"
@@ -20,7 +21,14 @@ QString fromUtf8(std::string_view s) {
 
 void setWidgetHint(QWidget* widget, const std::string& hint) {
     const HintParts parts = splitHint(hint);
-    widget->setToolTip(fromUtf8(parts.tool_tip));
+    QString tool_tip = fromUtf8(parts.tool_tip);
+    const auto key = widget->property(kShortcutProperty).value<QKeySequence>();
+    if (!key.isEmpty()) {
+        const QString key_text = key.toString(QKeySequence::NativeText);
+        tool_tip =
+            tool_tip.isEmpty() ? key_text : QStringLiteral("%1 (%2)").arg(tool_tip, key_text);
+    }
+    widget->setToolTip(tool_tip);
     widget->setStatusTip(fromUtf8(parts.status));
 }
 

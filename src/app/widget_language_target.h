@@ -19,7 +19,11 @@ class WidgetLanguageTarget final : public LanguageTarget {
     const ComponentSlots& slots_;
 };
 
-// Sets a "short|long" hint: the tool tip shows the short form, the status bar the long.
+// The property that holds a control's key (a QKeySequence), shown in its tool tip.
+inline constexpr const char* kShortcutProperty = "shortcutKey";
+
+// Sets a "short|long" hint: the tool tip shows the short form, followed by the control's
+// key when it has one; the status bar shows the long form.
 void setWidgetHint(QWidget* widget, const std::string& hint);
 
 }  // namespace tv

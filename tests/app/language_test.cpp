@@ -96,7 +96,7 @@ TEST_F(LanguageTest, EnglishIsChosenWithoutASettingsFile) {
     EXPECT_EQ(child<QComboBox>("list_tip")->count(), 4);
     EXPECT_EQ(child<QComboBox>("list_tip")->currentIndex(), 0);
     EXPECT_EQ(child<QComboBox>("list_tip")->itemText(3), QStringLiteral("Smooth shading"));
-    EXPECT_EQ(button("g_uj")->toolTip(), QStringLiteral("New"));
+    EXPECT_EQ(button("g_uj")->toolTip(), QStringLiteral("New (Ctrl+N)"));
     EXPECT_EQ(button("g_uj")->statusTip(), QStringLiteral("Starts a new, empty object"));
     EXPECT_FALSE(form->IsModified());
     EXPECT_TRUE(dialogs->messages.empty());
@@ -207,7 +207,7 @@ TEST_F(LanguageTest, BadLinesWarnAndTheRestIsApplied) {
     form->SetModified(true);
     EXPECT_FALSE(form->IsModified());
     EXPECT_EQ(button("g_nevjegy")->text(), QString());  // slot 4 of kind 8 is a label: unchanged
-    EXPECT_EQ(button("g_uj")->toolTip(), QStringLiteral("Fresh"));
+    EXPECT_EQ(button("g_uj")->toolTip(), QStringLiteral("Fresh (Ctrl+N)"));
     EXPECT_EQ(button("g_uj")->statusTip(), QStringLiteral("Starts afresh"));
     // A caption of a speed button with a glyph shows beside the glyph.
     EXPECT_EQ(button("g_uj")->text(), QStringLiteral("New"));
