@@ -285,6 +285,7 @@ void Tform_fomenu::createWindows() {
     form_feny->setObjectName(QStringLiteral("form_feny"));
     form_anyag->setObjectName(QStringLiteral("form_anyag"));
     form_nevjegy->setObjectName(QStringLiteral("form_nevjegy"));
+    connectHistory();
 }
 
 bool Tform_fomenu::event(QEvent* event) {
