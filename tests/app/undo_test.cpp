@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QSlider>
+#include <QSpinBox>
 #include <QUndoStack>
 #include <functional>
 #include <utility>
@@ -91,6 +92,17 @@ TEST_F(UndoTest, EveryModifyingCommandIsOneStepThatUndoesAndRedoes) {
     form.undoEdit();
     EXPECT_NE(zoom->value(), zoom_after);
     EXPECT_EQ(form.documentFromWindows().zoom_position, zoom->value());
+}
+
+TEST_F(UndoTest, SettingsChangedWithoutAStepStayWhenAnEarlierStepIsUndone) {
+    click(QPoint(40, 200));
+    child<QSpinBox>("szog")->setValue(42);
+    QApplication::processEvents();  // the event loop runs between two actions of a user
+    click(QPoint(80, 160));
+    form.undoEdit();
+    form.undoEdit();
+    EXPECT_EQ(form.profileModel().pointCount(), 0);
+    EXPECT_EQ(child<QSpinBox>("szog")->value(), 42);
 }
 
 TEST_F(UndoTest, UndoingToTheSavedStateShowsItUnmodifiedAndNewOrOpenEmptyTheHistory) {
