@@ -301,6 +301,7 @@ void Tform_fomenu::createWindows() {
     form_feny->setObjectName(QStringLiteral("form_feny"));
     form_anyag->setObjectName(QStringLiteral("form_anyag"));
     form_nevjegy->setObjectName(QStringLiteral("form_nevjegy"));
+    connectHistory();
     for (QDockWidget* window : std::initializer_list<QDockWidget*>{form_zoom, form_mozg, form_forg,
                                                                    form_feny, form_anyag}) {
         // Queued: the dock areas have their new layout only after the change is handled.

@@ -29,12 +29,14 @@ class QDropEvent;
 class QFrame;
 class QLabel;
 class QMenu;
+class QSlider;
 class QTimer;
 class QToolButton;
 
 namespace tv {
 
 class Band;
+class EditHistory;
 class ColorButton;
 class ControlBar;
 class SegmentsBox;
@@ -147,6 +149,12 @@ class Tform_fomenu final : public QMainWindow, public ProfileSurfaceOwner, publi
     // The document as a file holds it, read from the windows and their controls.
     ObjectDocument documentFromWindows() const;
 
+    // Undo and redo (Ctrl+Z; Ctrl+Shift+Z and Ctrl+Y) of the commands that mark the
+    // document modified; the history is what tests read.
+    void undoEdit();
+    void redoEdit();
+    const EditHistory& editHistory() const { return *history_; }
+
     // What the program keeps, for reading.
     const ProfileModel& profileModel() const { return profile; }
     bool isUntitled() const { return untitled; }
@@ -185,6 +193,14 @@ class Tform_fomenu final : public QMainWindow, public ProfileSurfaceOwner, publi
     [[nodiscard]] bool readDocumentFile(const QString& path, std::vector<uint8_t>& bytes);
     void applyDocument(const ObjectDocument& document);
     void applyCommonSteps(const QString& path);
+    void showDocumentColors();
+
+    // The undo history's hooks; each does nothing before the tool windows exist.
+    void connectHistory();
+    void noteEdit();
+    void settleEdit();
+    void restartHistory();
+    void markHistorySaved();
 
     // Controls, named as the rest of the program refers to them; each carries its name as
     // its object name too, by which tests find it.
@@ -260,6 +276,8 @@ class Tform_fomenu final : public QMainWindow, public ProfileSurfaceOwner, publi
     // Where the start-up looks for language files when the start directory has none.
     std::vector<std::string> language_fallback_dirs_;
     Axis points_axis_ = Axis::Y;  // the axis the profile's coordinates are read against
+    EditHistory* history_ = nullptr;
+    std::vector<QSlider*> track_bars_;  // the tool windows' track bars, whose drags are one step
 };
 
 }  // namespace tv

@@ -47,6 +47,7 @@ void Tform_fomenu::g_ujClick() {
     untitled = true;
     updateCaption();
     gc2dPaint();
+    restartHistory();
 }
 
 void Tform_fomenu::closeEvent(QCloseEvent* event) {

@@ -115,6 +115,7 @@ bool Tform_fomenu::g_mentClick(QToolButton* sender) {
     untitled = false;
     updateCaption();
     SetModified(false);
+    markHistorySaved();
     return true;
 }
 
@@ -267,6 +268,15 @@ void Tform_fomenu::applyDocument(const ObjectDocument& doc) {
 }
 
 void Tform_fomenu::applyCommonSteps(const QString& path) {
+    showDocumentColors();
+    file_name = path;
+    untitled = false;
+    updateCaption();
+    SetModified(false);
+    restartHistory();
+}
+
+void Tform_fomenu::showDocumentColors() {
     const uint32_t background = static_cast<uint32_t>(scene_state.colors[kColorBackground]);
     g_hatter->setColor(background);
     scene_state.setColor(kColorBackground, background);
@@ -287,11 +297,6 @@ void Tform_fomenu::applyCommonSteps(const QString& path) {
     form_feny->current_light = remembered;
     form_anyag->UpdateEnabledState();
     form_feny->rb_1Click();
-
-    file_name = path;
-    untitled = false;
-    updateCaption();
-    SetModified(false);
 }
 
 }  // namespace tv

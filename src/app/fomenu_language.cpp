@@ -70,6 +70,7 @@ void Tform_fomenu::Startup() {
         }};
     applyStartLanguage(settings, lang_dir.toStdString(), languages, ui_texts, calls);
     updateCaption();
+    restartHistory();  // the start-up resets are no step to undo
 }
 
 void Tform_fomenu::list_langSelect() {

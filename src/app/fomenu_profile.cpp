@@ -73,6 +73,7 @@ void Tform_fomenu::gc2dMouseUp(Qt::MouseButton /*button*/, int x, int y) {
     if (profile.endDrag(mousePixel(x, y), gc2d->height(), axis(), separateMode())) {
         gc2dPaint();
     }
+    settleEdit();
 }
 
 void Tform_fomenu::g_folytonosClick() {

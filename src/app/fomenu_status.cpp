@@ -41,6 +41,9 @@ bool Tform_fomenu::IsModified() const {
 
 void Tform_fomenu::SetModified(bool flag) {
     status_panels[2]->setText(flag ? uiText(kTextModified) : QString());
+    if (flag) {
+        noteEdit();
+    }
 }
 
 void Tform_fomenu::updateCaption() {
