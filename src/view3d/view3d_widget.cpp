@@ -1,5 +1,6 @@
 #include "view3d/view3d_widget.h"
 
+#include <QOpenGLContext>
 #include <utility>
 
 #include "view3d/opengl_layer.h"
@@ -11,6 +12,24 @@ View3DWidget::View3DWidget(TSceneState& scene, const ProfileModel& profile, Fram
                            QWidget* parent)
     : QOpenGLWidget(parent), scene_(scene), profile_(profile), counters_(counters) {
     setFormat(viewSurfaceFormat());
+}
+
+View3DWidget::~View3DWidget() {
+    // The base class destroys the context after this object is gone: no call back then.
+    if (context() != nullptr) {
+        disconnect(context(), nullptr, this, nullptr);
+    }
+    releaseLists();
+}
+
+void View3DWidget::releaseLists() {
+    if (context() == nullptr) {
+        return;
+    }
+    makeCurrent();
+    OpenGlLayer gl;
+    retained_->release(gl);
+    doneCurrent();
 }
 
 void View3DWidget::setControlsSource(ControlsSource source) {
@@ -30,6 +49,10 @@ void View3DWidget::setContinuousRendering(bool on) {
 }
 
 void View3DWidget::initializeGL() {
+    // A new context holds none of the lists of an earlier one.
+    retained_->forget();
+    connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, &View3DWidget::releaseLists,
+            Qt::UniqueConnection);
     OpenGlLayer gl;
     setUpViewContext(gl);
     // Qt makes a new context when the widget moves to another window; the object keeps
@@ -63,7 +86,7 @@ void View3DWidget::paintGL() {
 
     const RenderInputs inputs{scene_, profile_, counters_,
                               controls_source_ ? controls_source_() : ViewControls{}};
-    renderFrame(gl, inputs);
+    renderFrame(gl, inputs, frameWorkspace(), *retained_);
 
     if (continuous_) {
         update();

@@ -5,6 +5,7 @@
 
 #include <QOpenGLWidget>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "view3d/render_pass.h"
@@ -22,6 +23,7 @@ class View3DWidget : public QOpenGLWidget {
     // The scene, profile and counters are the owner's and must outlive the widget.
     View3DWidget(TSceneState& scene, const ProfileModel& profile, FrameCounters& counters,
                  QWidget* parent = nullptr);
+    ~View3DWidget() override;
 
     // Without a source the widget renders default controls (wire frame, 7 segments).
     void setControlsSource(ControlsSource source);
@@ -43,6 +45,9 @@ class View3DWidget : public QOpenGLWidget {
     void paintGL() override;
 
   private:
+    // Gives the display lists back while their context still exists.
+    void releaseLists();
+
     TSceneState& scene_;
     const ProfileModel& profile_;
     FrameCounters& counters_;
@@ -51,6 +56,8 @@ class View3DWidget : public QOpenGLWidget {
     bool rotation_initialized_ = false;
     bool projection_pending_ = false;
     std::optional<Viewport> viewport_;
+    // The object's drawing in display lists of the current context.
+    std::unique_ptr<RetainedSurface> retained_ = std::make_unique<RetainedSurface>();
 };
 
 }  // namespace tv
