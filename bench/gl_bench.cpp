@@ -1,7 +1,9 @@
-// The render pass into real OpenGL next to raw immediate-mode loops that send the same
-// normals and vertices, computed beforehand, with the same OpenGL state to the same
-// framebuffer; and the surface builder alone. BM_FrameBudget runs them in turn, frame by
-// frame, so that the ratios hold on a machine whose speed drifts.
+// The render pass into real OpenGL, in immediate mode and from its display lists, next to
+// raw loops that send the same normals and vertices, computed beforehand, with the same
+// OpenGL state to the same framebuffer, in immediate mode or compiled once into display
+// lists in as many parts as the render pass uses; and the surface builder alone.
+// BM_FrameBudget runs them in turn, frame by frame, so that the ratios hold on a machine
+// whose speed drifts.
 #include "gl_bench.h"
 
 #include <GL/gl.h>
@@ -9,6 +11,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <memory>
 #include <vector>
 
 #include "bench_gl_context.h"
@@ -107,6 +110,53 @@ void BM_RawOpenGlEdges(benchmark::State& state) {
     state.counters["MB"] = static_cast<double>(edges.bytes()) / 1e6;
 }
 
+void BM_DisplayListReference(benchmark::State& state) {
+    DefaultScene lit(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    OpenGlLayer gl;
+    setUpLitFrame(gl, lit);
+    ListReference lists;
+    {
+        StreamReference stream;
+        stream.build(frameWorkspace());
+        lists.build(stream, kListParts);
+    }
+    for (auto _ : state) {
+        clearFrame(lit);
+        lists.draw();
+        glFinish();
+    }
+    reportVertices(state, lit);
+    state.counters["compile_ms"] = 1e3 * lists.compileSeconds();
+    state.counters["held_MB"] = static_cast<double>(lists.heldBytes()) / 1e6;
+}
+
+// Renders frames with `retained` until every list is compiled; the growth of the resident
+// memory meanwhile is what the lists hold.
+long completeLists(OpenGlLayer& gl, DefaultScene& lit, RetainedSurface& retained) {
+    glFinish();
+    const long before = residentBytes();
+    for (int n = 0; n <= kListParts; ++n) {
+        renderFrame(gl, lit.inputs(), frameWorkspace(), retained);
+    }
+    glFinish();
+    return residentBytes() - before;
+}
+
+void BM_SmoothFrameWithLists(benchmark::State& state) {
+    DefaultScene lit(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    OpenGlLayer gl;
+    setUpLitFrame(gl, lit);
+    const auto retained = std::make_unique<RetainedSurface>();
+    const long held = completeLists(gl, lit, *retained);
+    for (auto _ : state) {
+        renderFrame(gl, lit.inputs(), frameWorkspace(), *retained);
+        glFinish();
+    }
+    reportVertices(state, lit);
+    state.counters["held_MB"] = static_cast<double>(held) / 1e6;
+    retained->release(gl);
+}
+
 template <class Fn>
 double secondsOf(Fn&& fn) {
     const Clock::time_point start = Clock::now();
@@ -134,8 +184,17 @@ void BM_FrameBudget(benchmark::State& state) {
     stream.build(frameWorkspace());
     EdgeReference edges;
     edges.build(stream);
+    ListReference lists;
+    lists.build(stream, kListParts);
+    // One set of lists that stays complete, one whose geometry changes before every frame
+    // (the zoom, by a part in 10^12 and back, turn about).
+    const auto steady = std::make_unique<RetainedSurface>();
+    const long held = completeLists(gl, lit, *steady);
+    const auto changing = std::make_unique<RetainedSurface>();
+    const double zoom = lit.scene.zoom_factor;
+    bool nudged = false;
 
-    enum Kind { kFrame, kStream, kEdges, kBuilder, kKinds };
+    enum Kind { kFrame, kStream, kEdges, kLists, kListFrame, kChangedFrame, kBuilder, kKinds };
     const auto run = [&](int kind) {
         switch (kind) {
             case kFrame:
@@ -155,6 +214,27 @@ void BM_FrameBudget(benchmark::State& state) {
                     edges.draw();
                     glFinish();
                 });
+            case kLists:
+                return secondsOf([&] {
+                    clearFrame(lit);
+                    lists.draw();
+                    glFinish();
+                });
+            case kListFrame:
+                return secondsOf([&] {
+                    renderFrame(gl, lit.inputs(), frameWorkspace(), *steady);
+                    glFinish();
+                });
+            case kChangedFrame: {
+                nudged = !nudged;
+                lit.scene.zoom_factor = nudged ? zoom * (1.0 + 1e-12) : zoom;
+                const double seconds = secondsOf([&] {
+                    renderFrame(gl, lit.inputs(), frameWorkspace(), *changing);
+                    glFinish();
+                });
+                lit.scene.zoom_factor = zoom;
+                return seconds;
+            }
             default:
                 return secondsOf([&] {
                     NullSink sink;
@@ -171,6 +251,9 @@ void BM_FrameBudget(benchmark::State& state) {
     std::vector<double> frame_over_stream;
     std::vector<double> frame_over_edges;
     std::vector<double> edges_over_builder;
+    std::vector<double> lists_over_stream;
+    std::vector<double> list_frame_over_lists;
+    std::vector<double> changed_over_frame;
     int turn = 0;
     for (auto _ : state) {
         double t[kKinds];
@@ -185,15 +268,29 @@ void BM_FrameBudget(benchmark::State& state) {
         frame_over_stream.push_back(t[kFrame] / t[kStream]);
         frame_over_edges.push_back(t[kFrame] / t[kEdges]);
         edges_over_builder.push_back(t[kEdges] / t[kBuilder]);
+        lists_over_stream.push_back(t[kLists] / t[kStream]);
+        list_frame_over_lists.push_back(t[kListFrame] / t[kLists]);
+        changed_over_frame.push_back(t[kChangedFrame] / t[kFrame]);
         state.SetIterationTime(t[kFrame]);
     }
     state.counters["frame_ms"] = 1e3 * median(seconds[kFrame]);
     state.counters["stream_ms"] = 1e3 * median(seconds[kStream]);
     state.counters["edges_ms"] = 1e3 * median(seconds[kEdges]);
+    state.counters["lists_ms"] = 1e3 * median(seconds[kLists]);
+    state.counters["list_frame_ms"] = 1e3 * median(seconds[kListFrame]);
+    state.counters["changed_ms"] = 1e3 * median(seconds[kChangedFrame]);
     state.counters["builder_ms"] = 1e3 * median(seconds[kBuilder]);
     state.counters["frame/stream"] = median(frame_over_stream);
     state.counters["frame/edges"] = median(frame_over_edges);
     state.counters["edges/builder"] = median(edges_over_builder);
+    state.counters["lists/stream"] = median(lists_over_stream);
+    state.counters["lists_compile_ms"] = 1e3 * lists.compileSeconds();
+    state.counters["lists_held_MB"] = static_cast<double>(lists.heldBytes()) / 1e6;
+    state.counters["list_frame/lists"] = median(list_frame_over_lists);
+    state.counters["changed/frame"] = median(changed_over_frame);
+    state.counters["frame_lists_held_MB"] = static_cast<double>(held) / 1e6;
+    steady->release(gl);
+    changing->release(gl);
 }
 
 // OpenGL work runs partly in the driver's own threads: time it by the wall clock.
@@ -213,6 +310,10 @@ void registerOpenGlBenchmarks() {
     benchmark::RegisterBenchmark("BM_StripsIntoOpenGl", BM_StripsIntoOpenGl)->Apply(withSizes);
     benchmark::RegisterBenchmark("BM_RawOpenGlReference", BM_RawOpenGlReference)->Apply(withSizes);
     benchmark::RegisterBenchmark("BM_RawOpenGlEdges", BM_RawOpenGlEdges)->Apply(withSizes);
+    benchmark::RegisterBenchmark("BM_SmoothFrameWithLists", BM_SmoothFrameWithLists)
+        ->Apply(withSizes);
+    benchmark::RegisterBenchmark("BM_DisplayListReference", BM_DisplayListReference)
+        ->Apply(withSizes);
     benchmark::RegisterBenchmark("BM_FrameBudget", BM_FrameBudget)
         ->UseManualTime()
         ->Iterations(15)

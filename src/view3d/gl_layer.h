@@ -37,6 +37,9 @@ inline constexpr GlEnum kLequal = 0x0203;
 inline constexpr GlEnum kPerspectiveCorrectionHint = 0x0C50;
 inline constexpr GlEnum kNicest = 0x1102;
 
+// Display lists.
+inline constexpr GlEnum kCompile = 0x1300;
+
 // Matrices.
 inline constexpr GlEnum kModelview = 0x1700;
 inline constexpr GlEnum kProjection = 0x1701;
@@ -93,6 +96,17 @@ concept GlLayer = requires(Gl& gl, GlEnum e, int i, float f, double d, const dou
     gl.materialfv(e, e, v);
     gl.lightfv(e, e, v);
     gl.lightModelfv(e, v);
+};
+
+// A GL layer that also keeps display lists: glGenLists, glNewList, glEndList, glCallList
+// and glDeleteLists. A list id of 0 is never a list.
+template <class Gl>
+concept GlListLayer = GlLayer<Gl> && requires(Gl& gl, GlEnum e, uint32_t id, int n) {
+    { gl.genLists(n) } -> std::convertible_to<uint32_t>;
+    gl.newList(id, e);
+    gl.endList();
+    gl.callList(id);
+    gl.deleteLists(id, n);
 };
 
 }  // namespace tv

@@ -43,9 +43,14 @@ class OpenGlLayer {
     void materialfv(GlEnum face, GlEnum name, const float* v) { glMaterialfv(face, name, v); }
     void lightfv(GlEnum light, GlEnum name, const float* v) { glLightfv(light, name, v); }
     void lightModelfv(GlEnum name, const float* v) { glLightModelfv(name, v); }
+    uint32_t genLists(int range) { return glGenLists(range); }
+    void newList(uint32_t list, GlEnum mode) { glNewList(list, mode); }
+    void endList() { glEndList(); }
+    void callList(uint32_t list) { glCallList(list); }
+    void deleteLists(uint32_t list, int range) { glDeleteLists(list, range); }
 };
 
-static_assert(GlLayer<OpenGlLayer>);
+static_assert(GlListLayer<OpenGlLayer>);
 
 // The core's constants are OpenGL's own.
 static_assert(gl::kLines == GL_LINES && gl::kLineStrip == GL_LINE_STRIP &&
@@ -64,6 +69,7 @@ static_assert(gl::kFrontAndBack == GL_FRONT_AND_BACK && gl::kAmbient == GL_AMBIE
               gl::kPosition == GL_POSITION && gl::kSpotDirection == GL_SPOT_DIRECTION &&
               gl::kSpotCutoff == GL_SPOT_CUTOFF && gl::kShininess == GL_SHININESS &&
               gl::kLightModelAmbient == GL_LIGHT_MODEL_AMBIENT);
+static_assert(gl::kCompile == GL_COMPILE);
 static_assert(gl::kLight0 == GL_LIGHT0 && gl::kLight1 == GL_LIGHT1 && gl::kLight2 == GL_LIGHT2);
 
 }  // namespace tv

@@ -12,6 +12,7 @@
 #include "profile/profile_model.h"
 #include "view3d/frame_counters.h"
 #include "view3d/gl_layer.h"
+#include "view3d/retained_surface.h"
 #include "view3d/scene_controls.h"
 #include "view3d/scene_state.h"
 #include "view3d/surface_builder.h"
@@ -185,8 +186,8 @@ void setUpLight(Gl& gl, const TSceneState& scene, int light) {
     }
 }
 
-template <GlLayer Gl>
-void drawLitObject(Gl& gl, const TSceneState& scene, int mode, const SurfaceFrame& frame) {
+template <GlLayer Gl, class DrawStrips>
+void drawLitObject(Gl& gl, const TSceneState& scene, int mode, DrawStrips&& draw_strips) {
     gl.materialfv(gl::kFrontAndBack, gl::kDiffuse, scene.material_diffuse.data());
     gl.materialfv(gl::kFrontAndBack, gl::kAmbient, scene.material_ambient.data());
     gl.materialfv(gl::kFrontAndBack, gl::kSpecular, scene.material_specular.data());
@@ -201,35 +202,53 @@ void drawLitObject(Gl& gl, const TSceneState& scene, int mode, const SurfaceFram
         }
     }
     gl.enable(gl::kLighting);
-    GlSink sink(gl);
-    emitStrips(frame, sink, true);
+    draw_strips();
 }
 
-template <GlLayer Gl>
-void drawObject(Gl& gl, const RenderInputs& in, const SurfaceFrame& frame) {
-    const int mode = in.controls.display_mode;
-    if (mode == kDisplayWireFrame || mode == kDisplaySolid) {
-        const Rgba c = colorToRgba(in.controls.object_color);
-        gl.color4d(c[0], c[1], c[2], in.scene.opacity);
-        GlSink sink(gl);
-        if (mode == kDisplayWireFrame) {
-            emitWireFrame(frame, sink);
-        } else {
-            emitStrips(frame, sink, false);
-        }
-    } else if (mode == kDisplayFlat || mode == kDisplaySmooth) {
-        drawLitObject(gl, in.scene, mode, frame);
+// How the object is drawn, beyond its state: nothing, the wire frame, the strips without
+// or with normals.
+enum class ObjectDrawing : int { kNone, kWireFrame, kStrips, kLitStrips };
+
+inline ObjectDrawing objectDrawing(int mode) {
+    switch (mode) {
+        case kDisplayWireFrame:
+            return ObjectDrawing::kWireFrame;
+        case kDisplaySolid:
+            return ObjectDrawing::kStrips;
+        case kDisplayFlat:
+        case kDisplaySmooth:
+            return ObjectDrawing::kLitStrips;
+        default:
+            return ObjectDrawing::kNone;
     }
 }
 
-}  // namespace render_detail
+template <SurfaceSink Sink>
+void emitObject(const SurfaceFrame& frame, Sink& sink, ObjectDrawing drawing) {
+    if (drawing == ObjectDrawing::kWireFrame) {
+        emitWireFrame(frame, sink);
+    } else if (drawing != ObjectDrawing::kNone) {
+        emitStrips(frame, sink, drawing == ObjectDrawing::kLitStrips);
+    }
+}
 
-// Renders one frame into the current context, whose matrix mode must be the model-view
-// matrix. Counts the frame, consumes the rotation steps and updates the rotation matrix.
-// `frame` is the workspace of the surface builder.
-template <GlLayer Gl>
-void renderFrame(Gl& gl, const RenderInputs& in, SurfaceFrame& frame) {
-    using namespace render_detail;
+// The object's colour or material and lights, then its geometry by `draw(drawing)`.
+template <GlLayer Gl, class Draw>
+void drawObject(Gl& gl, const RenderInputs& in, Draw&& draw) {
+    const int mode = in.controls.display_mode;
+    const ObjectDrawing drawing = objectDrawing(mode);
+    if (drawing == ObjectDrawing::kWireFrame || drawing == ObjectDrawing::kStrips) {
+        const Rgba c = colorToRgba(in.controls.object_color);
+        gl.color4d(c[0], c[1], c[2], in.scene.opacity);
+        draw(drawing);
+    } else if (drawing == ObjectDrawing::kLitStrips) {
+        drawLitObject(gl, in.scene, mode, [&] { draw(drawing); });
+    }
+}
+
+// Everything of a frame but the geometry, which `normal_lines()` and `object(drawing)` draw.
+template <GlLayer Gl, class NormalLines, class Object>
+void drawFrame(Gl& gl, const RenderInputs& in, NormalLines&& normal_lines, Object&& object) {
     TSceneState& scene = in.scene;
     FrameCounters& counters = in.counters;
 
@@ -251,16 +270,93 @@ void renderFrame(Gl& gl, const RenderInputs& in, SurfaceFrame& frame) {
     gl.shadeModel(gl::kSmooth);
     applyTransparency(gl, scene.opacity);
 
-    frame.prepare(in.profile, in.controls.axis, scene.zoom_factor, in.controls.segments);
-
     if (in.controls.show_axes) {
         drawAxes(gl);
     }
     if (in.controls.show_normals) {
-        GlSink sink(gl);
-        emitNormalLines(frame, sink, kNormalLineColors);
+        normal_lines();
     }
-    drawObject(gl, in, frame);
+    drawObject(gl, in, object);
+}
+
+// A drawing from the retained lists: called whole when they hold the current geometry,
+// otherwise drawn part by part while the next part is compiled.
+template <GlListLayer Gl, class EmitFn>
+void drawRetained(Gl& gl, RetainedDrawing& drawing, int kind, bool geometry_changed, int primitives,
+                  EmitFn&& send_primitives) {
+    if (geometry_changed || drawing.kind() != kind) {
+        drawing.invalidate(kind);
+    }
+    if (drawing.complete()) {
+        drawing.callAll(gl);
+    } else {
+        drawing.drawAndCompile(gl, primitives, send_primitives);
+    }
+}
+
+}  // namespace render_detail
+
+// Renders one frame into the current context, whose matrix mode must be the model-view
+// matrix, sending every vertex in immediate mode. Counts the frame, consumes the rotation
+// steps and updates the rotation matrix. `frame` is the workspace of the surface builder.
+template <GlLayer Gl>
+void renderFrame(Gl& gl, const RenderInputs& in, SurfaceFrame& frame) {
+    using namespace render_detail;
+    frame.prepare(in.profile, in.controls.axis, in.scene.zoom_factor, in.controls.segments);
+    drawFrame(
+        gl, in,
+        [&] {
+            GlSink sink(gl);
+            emitNormalLines(frame, sink, kNormalLineColors);
+        },
+        [&](ObjectDrawing drawing) {
+            GlSink sink(gl);
+            emitObject(frame, sink, drawing);
+        });
+}
+
+// The same frame with the object and the normal lines drawn from the display lists of
+// `retained`, which belong to the current context: the same calls reach OpenGL, but while
+// the geometry stays the same no vertex is sent. The geometry is built only in a frame in
+// which a list is compiled.
+template <GlListLayer Gl>
+void renderFrame(Gl& gl, const RenderInputs& in, SurfaceFrame& frame, RetainedSurface& retained) {
+    using namespace render_detail;
+    const ViewControls& controls = in.controls;
+    const double zoom = in.scene.zoom_factor;
+    const bool changed = !retained.key.matches(in.profile, controls.axis, zoom, controls.segments);
+    if (changed) {
+        retained.key.take(in.profile, controls.axis, zoom, controls.segments);
+    }
+    bool prepared = false;
+    const auto prepared_frame = [&]() -> const SurfaceFrame& {
+        if (!prepared) {
+            frame.prepare(in.profile, controls.axis, zoom, controls.segments);
+            prepared = true;
+        }
+        return frame;
+    };
+    // At most one primitive a segment, two a point in the wire frame.
+    const int points = in.profile.pointCount();
+    drawFrame(
+        gl, in,
+        [&] {
+            drawRetained(gl, retained.normal_lines, 0, changed, points, [&](auto& sink) {
+                emitNormalLines(prepared_frame(), sink, kNormalLineColors);
+            });
+        },
+        [&](ObjectDrawing drawing) {
+            const int primitives = drawing == ObjectDrawing::kWireFrame ? 2 * points : points;
+            drawRetained(gl, retained.object, static_cast<int>(drawing), changed, primitives,
+                         [&](auto& sink) { emitObject(prepared_frame(), sink, drawing); });
+        });
+    // Lists of a drawing the frame did not show are given back.
+    if (!controls.show_normals) {
+        retained.normal_lines.release(gl);
+    }
+    if (objectDrawing(controls.display_mode) == ObjectDrawing::kNone) {
+        retained.object.release(gl);
+    }
 }
 
 // The same with the calling thread's workspace.

@@ -1,5 +1,6 @@
 #include "view3d/view3d_widget.h"
 
+#include <QOpenGLContext>
 #include <utility>
 
 #include "view3d/opengl_layer.h"
@@ -14,6 +15,24 @@ View3DWidget::View3DWidget(TSceneState& scene, const ProfileModel& profile, Fram
     // The framebuffer keeps its picture between paints, so that a paint while rendering
     // is paused shows the last frame instead of an emptied buffer.
     setUpdateBehavior(QOpenGLWidget::PartialUpdate);
+}
+
+View3DWidget::~View3DWidget() {
+    // The base class destroys the context after this object is gone: no call back then.
+    if (context() != nullptr) {
+        disconnect(context(), nullptr, this, nullptr);
+    }
+    releaseLists();
+}
+
+void View3DWidget::releaseLists() {
+    if (context() == nullptr) {
+        return;
+    }
+    makeCurrent();
+    OpenGlLayer gl;
+    retained_->release(gl);
+    doneCurrent();
 }
 
 void View3DWidget::setControlsSource(ControlsSource source) {
@@ -43,6 +62,10 @@ void View3DWidget::resumeRendering() {
 }
 
 void View3DWidget::initializeGL() {
+    // A new context holds none of the lists of an earlier one.
+    retained_->forget();
+    connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, &View3DWidget::releaseLists,
+            Qt::UniqueConnection);
     OpenGlLayer gl;
     setUpViewContext(gl);
     // Qt makes a new context when the widget moves to another window; the object keeps
@@ -79,7 +102,7 @@ void View3DWidget::paintGL() {
 
     const RenderInputs inputs{scene_, profile_, counters_,
                               controls_source_ ? controls_source_() : ViewControls{}};
-    renderFrame(gl, inputs);
+    renderFrame(gl, inputs, frameWorkspace(), *retained_);
 
     if (continuous_) {
         update();

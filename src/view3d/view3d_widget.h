@@ -6,6 +6,7 @@
 #include <QOpenGLWidget>
 #include <QPointer>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "view3d/render_pass.h"
@@ -23,6 +24,7 @@ class View3DWidget : public QOpenGLWidget {
     // The scene, profile and counters are the owner's and must outlive the widget.
     View3DWidget(TSceneState& scene, const ProfileModel& profile, FrameCounters& counters,
                  QWidget* parent = nullptr);
+    ~View3DWidget() override;
 
     // Without a source the widget renders default controls (wire frame, 7 segments).
     void setControlsSource(ControlsSource source);
@@ -50,6 +52,9 @@ class View3DWidget : public QOpenGLWidget {
     void paintGL() override;
 
   private:
+    // Gives the display lists back while their context still exists.
+    void releaseLists();
+
     TSceneState& scene_;
     const ProfileModel& profile_;
     FrameCounters& counters_;
@@ -59,6 +64,8 @@ class View3DWidget : public QOpenGLWidget {
     bool rotation_initialized_ = false;
     bool projection_pending_ = false;
     std::optional<Viewport> viewport_;
+    // The object's drawing in display lists of the current context.
+    std::unique_ptr<RetainedSurface> retained_ = std::make_unique<RetainedSurface>();
 };
 
 // Pauses a view's rendering for as long as it exists, e.g. around a modal window.

@@ -4,6 +4,8 @@
 // does and benchmarks can time it without OpenGL.
 #pragma once
 
+#include <cstdint>
+
 #include "view3d/gl_layer.h"
 #include "view3d/scene_state.h"
 
@@ -54,8 +56,23 @@ class NullGl {
     void materialfv(GlEnum, GlEnum, const float*) {}
     void lightfv(GlEnum, GlEnum, const float*) {}
     void lightModelfv(GlEnum, const float*) {}
+    // Lists are numbered but hold nothing: a frame that calls them draws nothing here.
+    uint32_t genLists(int range) {
+        const uint32_t first = next_list_;
+        next_list_ += static_cast<uint32_t>(range);
+        return first;
+    }
+    void newList(uint32_t, GlEnum) {}
+    void endList() {}
+    void callList(uint32_t) { ++lists_called; }
+    void deleteLists(uint32_t, int) {}
+
+    long lists_called = 0;
+
+  private:
+    uint32_t next_list_ = 1;
 };
 
-static_assert(GlLayer<NullGl>);
+static_assert(GlListLayer<NullGl>);
 
 }  // namespace tv::test

@@ -77,6 +77,24 @@ TEST(FrameCost, NoAllocationInAFrameOfAnyDisplayModeAfterTheFirst) {
     EXPECT_GT(gl.vertices, 0);
 }
 
+TEST(FrameCost, NoAllocationInAFrameWithListsAndNoVertexOnceTheyAreBuilt) {
+    BusyScene busy(kMaxPoints);
+    NullGl gl;
+    const auto retained = std::make_unique<RetainedSurface>();
+    SurfaceFrame& frame = frameWorkspace();
+    const long before = allocationCount();
+    for (int n = 0; n < kListParts + 1; ++n) {
+        renderFrame(gl, busy.inputs(), frame, *retained);
+    }
+    EXPECT_EQ(allocationCount() - before, 0);
+    const int vertices = gl.vertices;
+    const long trig = trigCount();
+    renderFrame(gl, busy.inputs(), frame, *retained);
+    EXPECT_LT(gl.vertices - vertices, 50) << "the axes and light indicators only";
+    EXPECT_EQ(trigCount() - trig, 0);
+    EXPECT_EQ(allocationCount() - before, 0);
+}
+
 TEST(FrameCost, NoAllocationInTheSurfaceBuilder) {
     BusyScene busy(kMaxPoints);
     SurfaceFrame& frame = frameWorkspace();

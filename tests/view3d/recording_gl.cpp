@@ -106,7 +106,52 @@ int RecordingGl::find(std::string_view name, int from) const {
 }
 
 void RecordingGl::record(std::string name, std::vector<double> args) {
-    calls.push_back({std::move(name), std::move(args), modelview()});
+    auto& target = compiling_ != 0 ? lists_[compiling_] : calls;
+    target.push_back({std::move(name), std::move(args), modelview()});
+}
+
+uint32_t RecordingGl::genLists(int range) {
+    list_calls.push_back({"genLists", {double(range)}, modelview()});
+    const uint32_t first = next_list_;
+    for (int i = 0; i < range; ++i) {
+        lists_[next_list_++] = {};
+    }
+    return first;
+}
+
+void RecordingGl::newList(uint32_t list, GlEnum mode) {
+    list_calls.push_back({"newList", {double(list), double(mode)}, modelview()});
+    lists_[list].clear();
+    compiling_ = list;
+}
+
+void RecordingGl::endList() {
+    list_calls.push_back({"endList", {}, modelview()});
+    compiling_ = 0;
+}
+
+void RecordingGl::callList(uint32_t list) {
+    list_calls.push_back({"callList", {double(list)}, modelview()});
+    const auto found = lists_.find(list);
+    if (found == lists_.end()) {
+        return;
+    }
+    // The lists hold drawing calls only, which leave the matrices alone.
+    for (const GlCall& call : found->second) {
+        calls.push_back({call.name, call.args, modelview()});
+    }
+}
+
+void RecordingGl::deleteLists(uint32_t list, int range) {
+    list_calls.push_back({"deleteLists", {double(list), double(range)}, modelview()});
+    for (int i = 0; i < range; ++i) {
+        lists_.erase(list + static_cast<uint32_t>(i));
+    }
+}
+
+int RecordingGl::listCalls(std::string_view name) const {
+    return static_cast<int>(std::count_if(list_calls.begin(), list_calls.end(),
+                                          [&](const GlCall& call) { return call.name == name; }));
 }
 
 std::vector<Matrix4>& RecordingGl::stack() {

@@ -3,6 +3,8 @@
 // and a test can ask which matrix was current when a call was made.
 #pragma once
 
+#include <cstdint>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,7 +29,12 @@ Matrix4 rotationZ(double degrees);
 
 class RecordingGl {
   public:
+    // What OpenGL executes. Display lists are kept as OpenGL keeps them: the calls made
+    // while a list is compiled go into the list, not here, and calling a list adds its
+    // calls here as if they were made then.
     std::vector<GlCall> calls;
+    // The list operations themselves (genLists, newList, endList, callList, deleteLists).
+    std::vector<GlCall> list_calls;
 
     RecordingGl();
 
@@ -71,6 +78,15 @@ class RecordingGl {
     void materialfv(GlEnum face, GlEnum name, const float* v);
     void lightfv(GlEnum light, GlEnum name, const float* v);
     void lightModelfv(GlEnum name, const float* v);
+    uint32_t genLists(int range);
+    void newList(uint32_t list, GlEnum mode);
+    void endList();
+    void callList(uint32_t list);
+    void deleteLists(uint32_t list, int range);
+
+    // How many list operations named `name` were made; the lists that exist.
+    int listCalls(std::string_view name) const;
+    int listsHeld() const { return static_cast<int>(lists_.size()); }
 
   private:
     void record(std::string name, std::vector<double> args);
@@ -80,8 +96,11 @@ class RecordingGl {
     GlEnum mode_;
     std::vector<Matrix4> modelview_;
     std::vector<Matrix4> projection_;
+    std::map<uint32_t, std::vector<GlCall>> lists_;
+    uint32_t next_list_ = 1;
+    uint32_t compiling_ = 0;
 };
 
-static_assert(GlLayer<RecordingGl>);
+static_assert(GlListLayer<RecordingGl>);
 
 }  // namespace tv::test

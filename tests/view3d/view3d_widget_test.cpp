@@ -5,6 +5,8 @@
 #include <cmath>
 
 #include "scene_defaults.h"
+#include "view3d/offscreen_gl.h"
+#include "view3d/opengl_layer.h"
 #include "view3d/view3d_widget.h"
 
 namespace tv {
@@ -155,6 +157,43 @@ TEST_F(View3DWidgetTest, FirstContextStartsWithTheIdentityRotation) {
     controls.display_mode = -1;
     frame();
     EXPECT_EQ(scene.rotation_matrix, kIdentityMatrix);
+}
+
+// Frames drawn from display lists, while they are compiled part by part and once they are
+// all compiled, give the pixels of the immediate frame, in every display mode.
+TEST(DisplayListFrames, MatchTheImmediateFramePixelForPixel) {
+    OffscreenGl target;
+    ASSERT_EQ(target.create(kSize, kSize), "");
+    TSceneState scene = test::startupScene();
+    scene.position_z = -4.0;
+    scene.light_on = {true, true, false};
+    ProfileModel profile;
+    const TProfilePoint points[] = {{0.0, -0.6}, {0.8, -0.6}, {0.5, 0.0}, {0.8, 0.6}, {0.2, 0.7}};
+    const int8_t links[] = {kLinkStart, kLinkFlipped, kLinkFlipped, kLinkLeft, kLinkFlipped};
+    profile.replace(5, links, points, false);
+    FrameCounters counters;
+    OpenGlLayer gl;
+    setUpViewContext(gl);
+    ASSERT_TRUE(applyProjection(gl, kSize, kSize, scene));
+    SurfaceFrame frame;
+    for (const int mode : {kDisplayWireFrame, kDisplaySolid, kDisplayFlat, kDisplaySmooth}) {
+        scene.opacity = mode == kDisplaySolid ? 0.5f : 1.0f;
+        const RenderInputs inputs{scene, profile, counters,
+                                  ViewControls{Axis::Y, mode, true, true, 24, 0x3080F0}};
+        renderFrame(gl, inputs, frame);
+        target.finish();
+        const QImage immediate = target.image();
+        EXPECT_GT(pixelsUnlike(immediate, at(immediate, 0, 0)), 500) << "display mode " << mode;
+        RetainedSurface retained;
+        for (int n = 0; n <= kListParts; ++n) {
+            renderFrame(gl, inputs, frame, retained);
+            target.finish();
+            if (n == 0 || n == kListParts / 2 || n == kListParts) {
+                EXPECT_EQ(target.image(), immediate) << "display mode " << mode << ", frame " << n;
+            }
+        }
+        retained.release(gl);
+    }
 }
 
 }  // namespace
