@@ -17,12 +17,13 @@ void Tform_fomenu::installFileShortcuts() {
         {g_mentmaskent, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
         {g_kilep, QKeySequence(Qt::CTRL | Qt::Key_Q)},
     };
-    for (const auto& [button, key] : keys) {
+    for (const auto& entry : keys) {
+        QToolButton* button = entry.first;
         // Application-wide, so that the keys work while a floating tool window has the
         // focus; a modal window still blocks them.
         new QShortcut(
-            key, this, [button] { button->click(); }, Qt::ApplicationShortcut);
-        button->setProperty(kShortcutProperty, key);
+            entry.second, this, [button] { button->click(); }, Qt::ApplicationShortcut);
+        button->setProperty(kShortcutProperty, entry.second);
     }
 }
 
