@@ -2,10 +2,9 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cmath>
-#include <vector>
 
+#include "profile/line_mask.h"
 #include "profile/pixel_image.h"
 #include "profile/wide_line.h"
 
@@ -85,40 +84,26 @@ bool holds32BitPixels(const QImage& image) {
 // segments and ticks cover are kept in a mask from one repaint to the next, for every
 // segment but the one ending at the last point, and rasterised again only when an earlier
 // point moved or the surface changed size. Every covered pixel takes the segment colour
-// whatever line covers it, so the mask gives exactly the pixels of direct painting. One bit
-// a pixel keeps the mask of a large surface within the processor's cache. The mask is kept
-// in strips 64 pixels wide, a word a row, with the words of a strip one after the other
-// down the surface: a steep line, which sets a word or two a row, then walks through
-// adjacent words instead of jumping a whole row of words each time.
+// whatever line covers it, so the mask gives exactly the pixels of direct painting.
 class SegmentLayer {
   public:
     // Makes the mask hold the segments ending at points [1, end) of the model for a
     // `width` x `height` surface, rasterising only those it does not hold yet.
     void cover(const ProfileModel& model, int end, int width, int height) {
-        if (width != width_ || height != height_) {
-            width_ = width;
-            height_ = height;
-            strips_ = (static_cast<size_t>(width) + 63) / 64;
-            mask_.assign(strips_ * static_cast<size_t>(height), 0);
+        if (width != mask_.width() || height != mask_.height()) {
+            mask_.reset(width, height);
             covered_ = 0;
         } else if (!holdsPrefixOf(model, end)) {
             if (covered_ > 1) {
-                std::fill(mask_.begin(), mask_.end(), uint64_t{0});
+                mask_.clear();
             }
             covered_ = 0;
         }
         if (covered_ >= end) {
             return;
         }
-        // Held by value, and none as a 64-bit integer: the compiler would otherwise have to
-        // take the mask's words for possible aliases of them and load them again every row.
-        uint64_t* const mask = mask_.data();
-        forEachSegmentLine(model, covered_, end, [mask, width, height](PixelPos a, PixelPos b) {
-            forEachWideLineSpan(a, b, width, height, [mask, height](int y, int first, int last) {
-                setBits(mask + y, static_cast<unsigned>(height), static_cast<unsigned>(first),
-                        static_cast<unsigned>(last));
-            });
-        });
+        forEachSegmentLine(model, covered_, end,
+                           [this](PixelPos a, PixelPos b) { mask_.addLine(a, b); });
         for (int i = covered_; i < end; ++i) {
             pixels_[i] = model.point_pixels[i];
             links_[i] = model.link(i);
@@ -126,44 +111,9 @@ class SegmentLayer {
         covered_ = end;
     }
 
-    // Sets every covered pixel of an image of the mask's size to `color`.
-    void paintOnto(const PixelImage& image, uint32_t color) const {
-        const auto strip_words = static_cast<size_t>(height_);
-        for (int y = 0; y < height_; ++y) {
-            const uint64_t* words = mask_.data() + y;
-            uint32_t* row = image.row(y);
-            for (size_t word = 0; word < strips_; ++word) {
-                uint64_t bits = words[word * strip_words];
-                if (bits == ~uint64_t{0}) {
-                    std::fill_n(row + word * 64, 64, color);
-                    continue;
-                }
-                for (; bits != 0; bits &= bits - 1) {
-                    row[word * 64 + static_cast<size_t>(std::countr_zero(bits))] = color;
-                }
-            }
-        }
-    }
+    void paintOnto(const PixelImage& image, uint32_t color) { mask_.paintOnto(image, color); }
 
   private:
-    // Sets bits first..last (inclusive, 0 <= first <= last) of the row whose word in the
-    // first strip is `row`, with the strips `strip_words` words apart.
-    static void setBits(uint64_t* row, unsigned strip_words, unsigned first, unsigned last) {
-        const unsigned first_strip = first / 64;
-        const unsigned last_strip = last / 64;
-        const uint64_t from_first = ~uint64_t{0} << (first % 64);
-        const uint64_t to_last = ~uint64_t{0} >> (63 - last % 64);
-        if (first_strip == last_strip) {
-            row[first_strip * strip_words] |= from_first & to_last;
-            return;
-        }
-        row[first_strip * strip_words] |= from_first;
-        for (unsigned strip = first_strip + 1; strip < last_strip; ++strip) {
-            row[strip * strip_words] = ~uint64_t{0};
-        }
-        row[last_strip * strip_words] |= to_last;
-    }
-
     // Whether the mask's points are the model's first ones, unmoved and with their links.
     bool holdsPrefixOf(const ProfileModel& model, int end) const {
         if (covered_ > end) {
@@ -177,10 +127,7 @@ class SegmentLayer {
         return true;
     }
 
-    std::vector<uint64_t> mask_;  // a bit a pixel, set where covered, in strips of `height_` words
-    int width_ = 0;
-    int height_ = 0;
-    size_t strips_ = 0;
+    LineMask mask_;
     int covered_ = 0;  // the mask holds points [0, covered_) with these pixels and links
     std::array<PixelPos, kMaxPoints> pixels_{};
     std::array<int8_t, kMaxPoints> links_{};
