@@ -1,6 +1,7 @@
 #include "profile/line_mask.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <climits>
 
@@ -10,14 +11,34 @@ namespace tv {
 
 namespace {
 
+// The bits from bit i upwards, and up to bit i: a load each instead of shifts by a variable
+// count, which take several steps on some processors.
+constexpr auto kFromBit = [] {
+    std::array<uint64_t, 64> bits{};
+    for (unsigned i = 0; i < 64; ++i) {
+        bits[i] = ~uint64_t{0} << i;
+    }
+    return bits;
+}();
+constexpr auto kUpToBit = [] {
+    std::array<uint64_t, 64> bits{};
+    for (unsigned i = 0; i < 64; ++i) {
+        bits[i] = ~uint64_t{0} >> (63 - i);
+    }
+    return bits;
+}();
+
 // Sets bits first..last (inclusive, first <= last) of a line of the mask whose word in the
-// first group of 64 is `line`, with the groups' words `stride` apart.
-void setBits(uint64_t* line, unsigned stride, unsigned first, unsigned last) {
+// first group of 64 is `line`, with the groups' words `stride` apart. Called for every row
+// or column a line crosses, so it is to be inlined there, which the compiler does not
+// choose by itself for the several places each line's rows come from.
+[[gnu::always_inline]] inline void setBits(uint64_t* line, unsigned stride, unsigned first,
+                                           unsigned last) {
     const unsigned first_group = first / 64;
     const unsigned last_group = last / 64;
-    const uint64_t from_first = ~uint64_t{0} << (first % 64);
-    const uint64_t to_last = ~uint64_t{0} >> (63 - last % 64);
-    if (first_group == last_group) {
+    const uint64_t from_first = kFromBit[first % 64];
+    const uint64_t to_last = kUpToBit[last % 64];
+    if (first_group == last_group) [[likely]] {
         line[first_group * stride] |= from_first & to_last;
         return;
     }
@@ -147,7 +168,7 @@ void LineMask::paintOnto(const PixelImage& image, uint32_t color) {
         for (size_t strip = 0; strip < strips_; ++strip) {
             uint64_t bits = words[strip * stride];
             if (bits == ~uint64_t{0}) {
-                std::fill_n(row + strip * 64, 64, color);
+                fillPixels(row + strip * 64, 64, color);
                 continue;
             }
             for (; bits != 0; bits &= bits - 1) {

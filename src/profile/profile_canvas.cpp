@@ -34,11 +34,20 @@ void paintGrid(const PixelImage& image, int step) {
         image.fillRect(3, y, w - 7, 1, kGridColor);
         y -= step;
     } while (y >= 3);
-    int x = 3;
-    do {
-        image.fillRect(x, 3, 1, h - 7, kGridColor);
-        x += step;
-    } while (x < w - 3);
+    // The vertical lines row by row: column by column, each pixel would be in a cache line
+    // of its own.
+    const int top = std::clamp(3, 0, h);
+    const int bottom = std::clamp(3 + std::max(h - 7, 0), 0, h);
+    for (int row = top; row < bottom; ++row) {
+        uint32_t* pixels = image.row(row);
+        int x = 3;
+        do {
+            if (x < w) {
+                pixels[x] = kGridColor;
+            }
+            x += step;
+        } while (x < w - 3);
+    }
 }
 
 void paintMarker(const PixelImage& image, PixelPos at, uint32_t color) {
