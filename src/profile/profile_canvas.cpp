@@ -2,10 +2,9 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cmath>
-#include <vector>
 
+#include "profile/line_mask.h"
 #include "profile/pixel_image.h"
 #include "profile/wide_line.h"
 
@@ -35,11 +34,20 @@ void paintGrid(const PixelImage& image, int step) {
         image.fillRect(3, y, w - 7, 1, kGridColor);
         y -= step;
     } while (y >= 3);
-    int x = 3;
-    do {
-        image.fillRect(x, 3, 1, h - 7, kGridColor);
-        x += step;
-    } while (x < w - 3);
+    // The vertical lines row by row: column by column, each pixel would be in a cache line
+    // of its own.
+    const int top = std::clamp(3, 0, h);
+    const int bottom = std::clamp(3 + std::max(h - 7, 0), 0, h);
+    for (int row = top; row < bottom; ++row) {
+        uint32_t* pixels = image.row(row);
+        int x = 3;
+        do {
+            if (x < w) {
+                pixels[x] = kGridColor;
+            }
+            x += step;
+        } while (x < w - 3);
+    }
 }
 
 void paintMarker(const PixelImage& image, PixelPos at, uint32_t color) {
@@ -85,33 +93,26 @@ bool holds32BitPixels(const QImage& image) {
 // segments and ticks cover are kept in a mask from one repaint to the next, for every
 // segment but the one ending at the last point, and rasterised again only when an earlier
 // point moved or the surface changed size. Every covered pixel takes the segment colour
-// whatever line covers it, so the mask gives exactly the pixels of direct painting. One bit
-// a pixel keeps the mask of a large surface within the processor's cache.
+// whatever line covers it, so the mask gives exactly the pixels of direct painting.
 class SegmentLayer {
   public:
     // Makes the mask hold the segments ending at points [1, end) of the model for a
     // `width` x `height` surface, rasterising only those it does not hold yet.
     void cover(const ProfileModel& model, int end, int width, int height) {
-        if (width != width_ || height != height_) {
-            width_ = width;
-            height_ = height;
-            words_per_row_ = (static_cast<size_t>(width) + 63) / 64;
-            mask_.assign(words_per_row_ * static_cast<size_t>(height), 0);
+        if (width != mask_.width() || height != mask_.height()) {
+            mask_.reset(width, height);
             covered_ = 0;
         } else if (!holdsPrefixOf(model, end)) {
             if (covered_ > 1) {
-                std::fill(mask_.begin(), mask_.end(), uint64_t{0});
+                mask_.clear();
             }
             covered_ = 0;
         }
         if (covered_ >= end) {
             return;
         }
-        forEachSegmentLine(model, covered_, end, [&](PixelPos a, PixelPos b) {
-            forEachWideLineSpan(a, b, width_, height_, [&](int y, int first, int last) {
-                setBits(mask_.data() + static_cast<size_t>(y) * words_per_row_, first, last);
-            });
-        });
+        forEachSegmentLine(model, covered_, end,
+                           [this](PixelPos a, PixelPos b) { mask_.addLine(a, b); });
         for (int i = covered_; i < end; ++i) {
             pixels_[i] = model.point_pixels[i];
             links_[i] = model.link(i);
@@ -119,40 +120,9 @@ class SegmentLayer {
         covered_ = end;
     }
 
-    // Sets every covered pixel of an image of the mask's size to `color`.
-    void paintOnto(const PixelImage& image, uint32_t color) const {
-        for (int y = 0; y < height_; ++y) {
-            const uint64_t* words = mask_.data() + static_cast<size_t>(y) * words_per_row_;
-            uint32_t* row = image.row(y);
-            for (size_t word = 0; word < words_per_row_; ++word) {
-                uint64_t bits = words[word];
-                if (bits == ~uint64_t{0}) {
-                    std::fill_n(row + word * 64, 64, color);
-                    continue;
-                }
-                for (; bits != 0; bits &= bits - 1) {
-                    row[word * 64 + static_cast<size_t>(std::countr_zero(bits))] = color;
-                }
-            }
-        }
-    }
+    void paintOnto(const PixelImage& image, uint32_t color) { mask_.paintOnto(image, color); }
 
   private:
-    // Sets bits first..last (inclusive) of a row of the mask.
-    static void setBits(uint64_t* row, int first, int last) {
-        const int first_word = first / 64;
-        const int last_word = last / 64;
-        const uint64_t from_first = ~uint64_t{0} << (first % 64);
-        const uint64_t to_last = ~uint64_t{0} >> (63 - last % 64);
-        if (first_word == last_word) {
-            row[first_word] |= from_first & to_last;
-            return;
-        }
-        row[first_word] |= from_first;
-        std::fill(row + first_word + 1, row + last_word, ~uint64_t{0});
-        row[last_word] |= to_last;
-    }
-
     // Whether the mask's points are the model's first ones, unmoved and with their links.
     bool holdsPrefixOf(const ProfileModel& model, int end) const {
         if (covered_ > end) {
@@ -166,10 +136,7 @@ class SegmentLayer {
         return true;
     }
 
-    std::vector<uint64_t> mask_;  // a bit a pixel, rows of whole words, set where covered
-    int width_ = 0;
-    int height_ = 0;
-    size_t words_per_row_ = 0;
+    LineMask mask_;
     int covered_ = 0;  // the mask holds points [0, covered_) with these pixels and links
     std::array<PixelPos, kMaxPoints> pixels_{};
     std::array<int8_t, kMaxPoints> links_{};

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <type_traits>
 
 #include "profile/profile_model.h"
 
@@ -24,6 +25,79 @@ inline int ceilSmall(double value) {
 inline int floorSmall(double value) {
     const int truncated = static_cast<int>(value);
     return truncated > value ? truncated - 1 : truncated;
+}
+
+// floor(numerator / denominator) for a positive denominator.
+inline int64_t floorDiv(int64_t numerator, int64_t denominator) {
+    const int64_t quotient = numerator / denominator;
+    return quotient * denominator > numerator ? quotient - 1 : quotient;
+}
+
+// Ends up to this far from the origin keep every product below within 64 bits.
+inline constexpr int64_t kExactLimit = int64_t{1} << 24;
+
+// The largest k with 4 k^2 <= 9 n: an integer c lies within 1.5 sqrt(n) of zero exactly
+// when |c| <= k.
+inline int64_t bandHalfWidth(int64_t n) {
+    auto k = static_cast<int64_t>(1.5 * std::sqrt(static_cast<double>(n)));
+    while (4 * (k + 1) * (k + 1) <= 9 * n) {
+        ++k;
+    }
+    while (k > 0 && 4 * k * k > 9 * n) {
+        --k;
+    }
+    return k;
+}
+
+// Calls span(y, x_first, x_last) for rows first..last, inside the image, of the band within
+// 1.5 pixels of the line through `top` and `bottom` (top.y < bottom.y), clipped to columns
+// [0, width). With u = x - top.x and v = y - top.y, a pixel centre lies in the band when
+// |u*dy - v*dx| <= 1.5 |d|, and as the left side is an integer, when it is <= k. With
+// v*dx = q*dy + r and k = kq*dy + kr (0 <= r, kr < dy), u then runs from q - kq + (r > kr)
+// to q + kq + (r + kr >= dy): q and r advance by exact steps from row to row, without a
+// division, and a row costs a few additions and comparisons.
+template <typename SpanFn>
+void exactBandRows(PixelPos top, PixelPos bottom, int64_t first, int64_t last, int width,
+                   SpanFn&& span) {
+    const int64_t dx = int64_t{bottom.x} - top.x;
+    const int64_t dy = int64_t{bottom.y} - top.y;
+    const int64_t k = bandHalfWidth(dx * dx + dy * dy);
+    const int64_t kq = k / dy;
+    const int64_t kr = k % dy;
+    const int64_t step_q = floorDiv(dx, dy);
+    const int64_t step_r = dx - step_q * dy;
+    // Rows two or more from both ends hold only pixels between the ends' columns widened
+    // by 1.5 (see forEachWideLineSpan), so those columns tell whether any row needs clipping.
+    const bool inside = std::min(top.x, bottom.x) >= 1 && std::max(top.x, bottom.x) < width - 1;
+    const int64_t along = (first - top.y) * dx;
+    int64_t q = floorDiv(along, dy);
+    int64_t r = along - q * dy;
+    int64_t x = top.x + q;
+    const auto rows = [&](auto clip) {
+        for (int64_t y = first; y <= last; ++y) {
+            int64_t low = x - kq + (r > kr ? 1 : 0);
+            int64_t high = x + kq + (r >= dy - kr ? 1 : 0);
+            if constexpr (decltype(clip)::value) {
+                low = std::max<int64_t>(low, 0);
+                high = std::min<int64_t>(high, width - 1);
+                if (low <= high) {
+                    span(static_cast<int>(y), static_cast<int>(low), static_cast<int>(high));
+                }
+            } else {
+                span(static_cast<int>(y), static_cast<int>(low), static_cast<int>(high));
+            }
+            x += step_q;
+            r += step_r;
+            const bool carry = r >= dy;
+            x += carry ? 1 : 0;
+            r -= carry ? dy : 0;
+        }
+    };
+    if (inside) {
+        rows(std::false_type{});
+    } else {
+        rows(std::true_type{});
+    }
 }
 
 }  // namespace wide_line_detail
@@ -117,13 +191,28 @@ void forEachWideLineSpan(PixelPos a, PixelPos b, int width, int height, SpanFn&&
     // either end), so that band alone bounds the row.
     const int64_t middle_first = std::max(top + 2, row_first);
     const int64_t middle_last = std::min(bottom - 2, row_last);
+    // Near the surface they are found in exact integers; far-off ends keep the
+    // floating-point band.
+    const auto near = [](PixelPos p) {
+        return std::abs(int64_t{p.x}) <= wide_line_detail::kExactLimit &&
+               std::abs(int64_t{p.y}) <= wide_line_detail::kExactLimit;
+    };
+    const bool exact = near(a) && near(b);
     for (int64_t y = row_first; y <= row_last; ++y) {
         if (y == middle_first && middle_first <= middle_last) {
-            for (; y <= middle_last; ++y) {
-                const double centre = a.x + static_cast<double>(y - a.y) * across_slope;
-                send_row(
-                    y, wide_line_detail::ceilSmall(std::clamp(centre - across_half, x_min, x_max)),
-                    wide_line_detail::floorSmall(std::clamp(centre + across_half, x_min, x_max)));
+            if (exact) {
+                wide_line_detail::exactBandRows(a.y < b.y ? a : b, a.y < b.y ? b : a, middle_first,
+                                                middle_last, width, span);
+                y = middle_last + 1;
+            } else {
+                for (; y <= middle_last; ++y) {
+                    const double centre = a.x + static_cast<double>(y - a.y) * across_slope;
+                    send_row(
+                        y,
+                        wide_line_detail::ceilSmall(std::clamp(centre - across_half, x_min, x_max)),
+                        wide_line_detail::floorSmall(
+                            std::clamp(centre + across_half, x_min, x_max)));
+                }
             }
             if (y > row_last) {
                 break;

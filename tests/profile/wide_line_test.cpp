@@ -71,6 +71,13 @@ TEST(WideLine, CoversExactlyThePixelsWithinOneAndAHalfOfTheLine) {
                                       : PixelPos{a.x + near(random), a.y + near(random)};
         expectExactCoverage(a, b, 40, 32);
     }
+    // Long lines, whose middle rows are stepped from row to row, at every slope, some
+    // running off the surface.
+    std::uniform_int_distribution<int> across(-30, 330);
+    for (int i = 0; i < 150; ++i) {
+        expectExactCoverage({across(random), across(random)}, {across(random), across(random)}, 300,
+                            260);
+    }
 }
 
 TEST(WideLine, ShapesOfTheSimplestLines) {
