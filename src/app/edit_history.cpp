@@ -100,28 +100,27 @@ void EditHistory::markSaved() {
 }
 
 void EditHistory::undo() {
-    if (hooks_.gesture_going_on()) {
-        return;
-    }
-    record();
-    if (!stack_.canUndo()) {
-        return;
-    }
-    stack_.undo();
-    replaying_ = true;
-    hooks_.show_modified(!stack_.isClean());
-    replaying_ = false;
+    travel(Direction::Back);
 }
 
 void EditHistory::redo() {
+    travel(Direction::Forward);
+}
+
+void EditHistory::travel(Direction direction) {
     if (hooks_.gesture_going_on()) {
         return;
     }
     record();
-    if (!stack_.canRedo()) {
+    const bool back = direction == Direction::Back;
+    if (!(back ? stack_.canUndo() : stack_.canRedo())) {
         return;
     }
-    stack_.redo();
+    if (back) {
+        stack_.undo();
+    } else {
+        stack_.redo();
+    }
     replaying_ = true;
     hooks_.show_modified(!stack_.isClean());
     replaying_ = false;

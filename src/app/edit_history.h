@@ -53,6 +53,9 @@ class EditHistory final : public QObject {
 
   private:
     void schedule();
+    enum class Direction { Back, Forward };
+    // Undo or redo one step, once a pending change is recorded; never during a gesture.
+    void travel(Direction direction);
     void record();
 
     Hooks hooks_;
