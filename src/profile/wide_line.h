@@ -70,27 +70,40 @@ void exactBandRows(PixelPos top, PixelPos bottom, int64_t first, int64_t last, i
     // by 1.5 (see forEachWideLineSpan), so those columns tell whether any row needs clipping.
     const bool inside = std::min(top.x, bottom.x) >= 1 && std::max(top.x, bottom.x) < width - 1;
     const int64_t along = (first - top.y) * dx;
-    int64_t q = floorDiv(along, dy);
-    int64_t r = along - q * dy;
-    int64_t x = top.x + q;
+    const int64_t q = floorDiv(along, dy);
+    // Within the exact limit every value that changes from row to row fits 32 bits, which
+    // leaves the compiler registers for all of them.
+    const auto x_first = static_cast<int32_t>(top.x + q);
+    const auto r_first = static_cast<int32_t>(along - q * dy);
+    const auto rows_first = static_cast<int32_t>(first);
+    const auto rows_end = static_cast<int32_t>(last + 1);
+    const auto half_q = static_cast<int32_t>(kq);
+    const auto half_r = static_cast<int32_t>(kr);
+    const auto wide_from = static_cast<int32_t>(dy - kr);
+    const auto divisor = static_cast<int32_t>(dy);
+    const auto row_step_q = static_cast<int32_t>(step_q);
+    const auto row_step_r = static_cast<int32_t>(step_r);
     const auto rows = [&](auto clip) {
-        for (int64_t y = first; y <= last; ++y) {
-            int64_t low = x - kq + (r > kr ? 1 : 0);
-            int64_t high = x + kq + (r >= dy - kr ? 1 : 0);
+        int32_t x = x_first;
+        int32_t r = r_first;
+        for (int32_t y = rows_first; y != rows_end; ++y) {
+            int32_t low = x - half_q + (r > half_r ? 1 : 0);
+            int32_t high = x + half_q + (r >= wide_from ? 1 : 0);
             if constexpr (decltype(clip)::value) {
-                low = std::max<int64_t>(low, 0);
-                high = std::min<int64_t>(high, width - 1);
+                low = std::max(low, 0);
+                high = std::min(high, width - 1);
                 if (low <= high) {
-                    span(static_cast<int>(y), static_cast<int>(low), static_cast<int>(high));
+                    span(y, low, high);
                 }
             } else {
-                span(static_cast<int>(y), static_cast<int>(low), static_cast<int>(high));
+                span(y, low, high);
             }
-            x += step_q;
-            r += step_r;
-            const bool carry = r >= dy;
-            x += carry ? 1 : 0;
-            r -= carry ? dy : 0;
+            // The carry without a branch: lines of every slope make its pattern too
+            // irregular to predict. `borrow` is -1 when r stays below the divisor.
+            r += row_step_r - divisor;
+            const int32_t borrow = r >> 31;
+            x += row_step_q + 1 + borrow;
+            r += divisor & borrow;
         }
     };
     if (inside) {

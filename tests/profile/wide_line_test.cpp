@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <random>
 #include <vector>
 
@@ -22,8 +23,13 @@ bool coveredExactly(int64_t x, int64_t y, PixelPos a, PixelPos b) {
     const int64_t length_sq = dx * dx + dy * dy;
     const int64_t along = (x - a.x) * dx + (y - a.y) * dy;
     const int64_t across = (x - a.x) * dy - (y - a.y) * dx;
+    // Ends within 2^24 of the origin keep length_sq below 2^51, so a pixel this far across
+    // is off the line, and nearer ones square without overflow.
+    if (std::abs(across) >= int64_t{1} << 31) {
+        return false;
+    }
     return length_sq > 0 && along >= 0 && along <= length_sq &&
-           4 * across * across <= 9 * length_sq;
+           4 * static_cast<uint64_t>(across * across) <= 9 * static_cast<uint64_t>(length_sq);
 }
 
 // The rasterised line as a grid of 0 and 1, failing on spans that leave the image, come
@@ -78,6 +84,21 @@ TEST(WideLine, CoversExactlyThePixelsWithinOneAndAHalfOfTheLine) {
         expectExactCoverage({across(random), across(random)}, {across(random), across(random)}, 300,
                             260);
     }
+    // Ends as far off as the integer steps go, the lines passing the surface near its left
+    // edge, shallow and steep.
+    constexpr int kFar = 1 << 24;
+    std::uniform_int_distribution<int> far_end(-kFar + 100, kFar - 100);
+    std::uniform_int_distribution<int> crossing(-20, 50);
+    for (int i = 0; i < 200; ++i) {
+        const int end = far_end(random);
+        const PixelPos a{-kFar, end};
+        const PixelPos b{kFar, 2 * crossing(random) - end};
+        if (i % 2 == 0) {
+            expectExactCoverage(a, b, 40, 32);
+        } else {
+            expectExactCoverage({a.y, a.x}, {b.y, b.x}, 32, 40);
+        }
+    }
 }
 
 TEST(WideLine, ShapesOfTheSimplestLines) {
@@ -109,10 +130,17 @@ TEST(WideLine, ShapesOfTheSimplestLines) {
 }
 
 TEST(WideLine, StaysInsideTheImageWhateverTheEnds) {
-    // Ends far outside, on every side, or at the extremes of the pixel type.
-    const PixelPos far[] = {
-        {-2000000000, -2000000000}, {2000000000, 5},       {5, 2000000000}, {-1, -1},
-        {INT32_MAX, INT32_MIN},     {INT32_MIN, INT32_MAX}};
+    // Ends far outside, on every side, as far as the integer steps go, or at the extremes
+    // of the pixel type.
+    const PixelPos far[] = {{-2000000000, -2000000000},
+                            {2000000000, 5},
+                            {5, 2000000000},
+                            {-1, -1},
+                            {INT32_MAX, INT32_MIN},
+                            {INT32_MIN, INT32_MAX},
+                            {1 << 24, -(1 << 24)},
+                            {-(1 << 24), 1 << 24},
+                            {1 << 24, 1 << 24}};
     for (PixelPos a : far) {
         for (PixelPos b : far) {
             rasterised(a, b, 16, 9);
