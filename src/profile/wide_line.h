@@ -71,8 +71,8 @@ void exactBandRows(PixelPos top, PixelPos bottom, int64_t first, int64_t last, i
     const bool inside = std::min(top.x, bottom.x) >= 1 && std::max(top.x, bottom.x) < width - 1;
     const int64_t along = (first - top.y) * dx;
     const int64_t q = floorDiv(along, dy);
-    // Within the exact limit every value that changes from row to row fits 32 bits, which
-    // leaves the compiler registers for all of them.
+    // Within the exact limit every value that changes from row to row fits 32 bits, and the
+    // loop below steps them measurably faster so than in 64 bits.
     const auto x_first = static_cast<int32_t>(top.x + q);
     const auto r_first = static_cast<int32_t>(along - q * dy);
     const auto rows_first = static_cast<int32_t>(first);
